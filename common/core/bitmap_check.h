@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The largest width or height of a picture we agree to load, so that a damaged header cannot make us
+// allocate without bound.
+constexpr int kMaxPictureSide = 16384;
+
+bool looksLikeBitmap(std::string_view bytes);
+
+// Checks a Windows bitmap file's headers against its length before any decoder sees it: a header that
+// claims an absurd size, an unknown layout, or pixel data that ends before the header says it should.
+// Returns the reason the file is unusable, or nothing when it may be decoded.
+std::optional<std::string> checkBitmap(std::string_view bytes);

@@ -1,0 +1,74 @@
+#include "picture_file.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+
+#include "atomic_file.h"
+#include "bitmap_check.h"
+#include "qimage_convert.h"
+#include "wmf_reader.h"
+
+namespace {
+
+// No picture we would show comes near this; a larger file is refused before it is read into memory.
+constexpr qint64 kMaxPictureFileBytes = 1024ll * 1024 * 1024;
+
+Result<Surface> failure(const std::string& path, const std::string& reason)
+{
+    return Result<Surface>::failure("Cannot load picture \"" + path + "\": " + reason + ".");
+}
+
+Result<Surface> decodeWithQt(const std::string& path, QByteArray& bytes, const QByteArray& format, bool bitmap)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(format.isEmpty());
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
+        return failure(path, "the picture is larger than " + std::to_string(kMaxPictureSide) + " pixels a side");
+    QImage image = reader.read();
+    if (image.isNull())
+        return failure(path, "not a picture that can be read (" + reader.errorString().toStdString() + ")");
+    // A bitmap's fourth byte is noise to the painter; other formats' transparency shows the white ground.
+    return Result<Surface>::success(fromQImage(bitmap ? image : layOnWhite(image)));
+}
+
+}  // namespace
+
+Result<Surface> loadPicture(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.exists())
+        return failure(path, "the file does not exist");
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(path, file.errorString().toStdString());
+    if (file.size() > kMaxPictureFileBytes)
+        return failure(path, "the file is too large");
+    QByteArray bytes = file.readAll();
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (bytes.isEmpty())
+        return failure(path, "the file is empty");
+
+    if (looksLikeBitmap(view)) {
+        // Qt loads a truncated bitmap "successfully" with black rows, so the length is checked first.
+        if (auto problem = checkBitmap(view))
+            return failure(path, *problem);
+        return decodeWithQt(path, bytes, "bmp", true);
+    }
+    if (looksLikeMetafile(view)) {
+        Result<Surface> rendered = renderMetafile(std::string(view));
+        if (!rendered)
+            return failure(path, rendered.error());
+        return rendered;
+    }
+    return decodeWithQt(path, bytes, QByteArray(), false);
+}
+
+std::optional<std::string> savePictureBmp(const Surface& surface, const std::string& path)
+{
+    return writeBitmapAtomically(path, toQImage(surface));
+}

@@ -1,0 +1,126 @@
+#include "surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+Surface::Surface(int width, int height, Rgb background)
+    : m_width(std::max(width, 0)),
+      m_height(std::max(height, 0)),
+      m_background(background & kWhite),
+      m_pixels(static_cast<std::size_t>(m_width) * m_height, m_background)
+{
+}
+
+std::optional<Rgb> Surface::pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return std::nullopt;
+    return row(y)[x];
+}
+
+void Surface::setPixel(int x, int y, Rgb colour)
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return;
+    row(y)[x] = colour & kWhite;
+}
+
+void Surface::clear()
+{
+    std::fill(m_pixels.begin(), m_pixels.end(), m_background);
+}
+
+void Surface::resize(int width, int height)
+{
+    Surface resized(width, height, m_background);
+    const int keptWidth = std::min(m_width, resized.m_width);
+    const int keptHeight = std::min(m_height, resized.m_height);
+    for (int y = 0; y < keptHeight; ++y)
+        std::memcpy(resized.row(y), row(y), sizeof(Rgb) * keptWidth);
+    *this = std::move(resized);
+}
+
+bool Surface::operator==(const Surface& other) const
+{
+    return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
+}
+
+namespace {
+
+// One rectangle whose every pixel lies inside both surfaces.
+struct ClippedCopy {
+    int destX, destY, srcX, srcY, w, h;
+};
+
+// Clips one axis: the run of `length` pixels starting at dest `d` and source `s` shrinks until it lies inside
+// [0, destLimit) and [0, srcLimit). Works in 64 bits so extreme arguments cannot overflow.
+bool clipAxis(long long d, long long s, long long length, long long destLimit, long long srcLimit,
+              int& clippedDest, int& clippedSrc, int& clippedLength)
+{
+    const long long shift = std::max(0LL, std::max(-d, -s));
+    d += shift;
+    s += shift;
+    length = std::min({length - shift, destLimit - d, srcLimit - s});
+    if (length <= 0)
+        return false;
+    clippedDest = static_cast<int>(d);
+    clippedSrc = static_cast<int>(s);
+    clippedLength = static_cast<int>(length);
+    return true;
+}
+
+bool clip(ClippedCopy& c, const Surface& dest, const Surface& src)
+{
+    return clipAxis(c.destX, c.srcX, c.w, dest.width(), src.width(), c.destX, c.srcX, c.w) &&
+           clipAxis(c.destY, c.srcY, c.h, dest.height(), src.height(), c.destY, c.srcY, c.h);
+}
+
+template <typename Op>
+void combineRows(Surface& dest, const Surface& src, const ClippedCopy& c, Op op)
+{
+    // Source and destination rows never overlap here (a copy onto itself goes through a copy), and the
+    // width is held in a local that no pixel write can alias; both let the compiler vectorize the loop.
+    const int w = c.w;
+    for (int y = 0; y < c.h; ++y) {
+        const Rgb* __restrict s = src.row(c.srcY + y) + c.srcX;
+        Rgb* __restrict d = dest.row(c.destY + y) + c.destX;
+        for (int x = 0; x < w; ++x)
+            d[x] = op(s[x], d[x]);
+    }
+}
+
+void blitClipped(Surface& dest, const Surface& src, const ClippedCopy& c, RasterOp op)
+{
+    switch (op) {
+    case RasterOp::SrcCopy:
+        for (int y = 0; y < c.h; ++y)
+            std::memmove(dest.row(c.destY + y) + c.destX, src.row(c.srcY + y) + c.srcX, sizeof(Rgb) * c.w);
+        return;
+    case RasterOp::MergePaint:
+        combineRows(dest, src, c, [](Rgb s, Rgb d) { return (~s | d) & kWhite; });
+        return;
+    case RasterOp::SrcAnd:
+        combineRows(dest, src, c, [](Rgb s, Rgb d) { return s & d; });
+        return;
+    case RasterOp::SrcInvert:
+        combineRows(dest, src, c, [](Rgb s, Rgb d) { return s ^ d; });
+        return;
+    }
+}
+
+}  // namespace
+
+void BitBlt(Surface& dest, int destX, int destY, int w, int h, const Surface& src, int srcX, int srcY,
+            RasterOp op)
+{
+    ClippedCopy c{destX, destY, srcX, srcY, w, h};
+    if (!clip(c, dest, src))
+        return;
+    if (&dest == &src) {
+        // Rows of an overlapping copy onto itself would read pixels already written.
+        const Surface copy = src;
+        blitClipped(dest, copy, c, op);
+        return;
+    }
+    blitClipped(dest, src, c, op);
+}
