@@ -1,12 +1,21 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "clock.h"
+#include "frm_main.h"
+#include "qt_pump.h"
+#include "sdl_sound_player.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Vantor is not built yet: this window stands in for it."));
-    window.setWindowTitle(QStringLiteral("Vantor"));
-    window.setMargin(40);
+    QApplication::setApplicationName(QStringLiteral("Vantor"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
+
+    SteadyClock clock;
+    SdlSoundPlayer sound;
+    QtPump pump;
+    FrmMain window(QCoreApplication::applicationDirPath().toStdString(), {clock, sound, pump});
+    window.start();
     window.show();
     return app.exec();
 }

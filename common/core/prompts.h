@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// The icons a message box can carry.
+enum class MessageIcon { None, Critical, Exclamation, Information };
+
+// Every message box and input box of the programs goes through this, so a test can answer them and never
+// waits on a modal window. An empty title means the program's own title.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A modal message with an OK button.
+    virtual void message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+
+    // A modal input box; returns the text typed, or an empty text when cancelled.
+    virtual std::string input(const std::string& prompt, const std::string& title,
+                              const std::string& defaultText) = 0;
+};

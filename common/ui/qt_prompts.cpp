@@ -1,0 +1,52 @@
+#include "qt_prompts.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+QtPrompts::QtPrompts(QWidget* parent, std::string programTitle)
+    : m_parent(parent), m_programTitle(std::move(programTitle))
+{
+}
+
+QString displayText(const std::string& text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+QString QtPrompts::windowTitle(const std::string& title) const
+{
+    return QString::fromStdString(title.empty() ? m_programTitle : title);
+}
+
+void QtPrompts::message(const std::string& title, const std::string& text, MessageIcon icon)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(windowTitle(title));
+    box.setText(displayText(text));
+    switch (icon) {
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+std::string QtPrompts::input(const std::string& prompt, const std::string& title, const std::string& defaultText)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(m_parent, windowTitle(title), displayText(prompt), QLineEdit::Normal,
+                                               QString::fromStdString(defaultText), &accepted);
+    return accepted ? text.toStdString() : std::string();
+}

@@ -1,0 +1,8 @@
+#include "qt_pump.h"
+
+#include <QCoreApplication>
+
+void QtPump::processPendingEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}

@@ -1,0 +1,139 @@
+#include "game.h"
+
+#include "file_lookup.h"
+#include "game_view.h"
+#include "prompts.h"
+#include "pump.h"
+#include "theme_files.h"
+#include "theme_reader.h"
+
+namespace {
+
+const std::string kProgramTitle = "Vantor";
+const std::string kInitialTime = "00.00";
+
+}  // namespace
+
+Game::Game(std::string programFolder, GameServices services)
+    : m_programFolder(std::move(programFolder)), m_services(services)
+{
+}
+
+void Game::Form_Initialize()
+{
+    ThemeName = ThemeFiles::kDefaultTheme;
+}
+
+void Game::Form_Load()
+{
+    LoadTheme(ThemeName);
+    m_state.CurObj = 0;
+    m_state.CurCont = 0;
+    m_services.view.fitWindowToCanvas();
+}
+
+void Game::LoadTheme(const std::string& name)
+{
+    loadTheme(name, false);
+}
+
+void Game::loadTheme(const std::string& name, bool fallingBack)
+{
+    ThemeReadResult result = readThemePackage(m_programFolder, name);
+    if (result.ok()) {
+        applyTheme(name, std::move(result.value()));
+        return;
+    }
+    reportLoadFailure(name, result.error());
+
+    // A broken default theme is reported once and never retried, so the fallback cannot go round in circles.
+    const std::string defaultFolder = themeFolder(m_programFolder, ThemeFiles::kDefaultTheme);
+    const bool defaultLooksLoadable = FileExist(findInFolder(defaultFolder, ThemeFiles::kPositions)) &&
+                                      FileExist(findInFolder(defaultFolder, ThemeFiles::kBoxPosition));
+    if (fallingBack || name == ThemeFiles::kDefaultTheme || !defaultLooksLoadable) {
+        m_services.prompts.message("Theme not found", "Can't find Default theme", MessageIcon::Exclamation);
+        return;
+    }
+    loadTheme(ThemeFiles::kDefaultTheme, true);
+}
+
+void Game::reportLoadFailure(const std::string& name, const ThemeLoadError& error)
+{
+    if (error.problem == ThemeLoadProblem::MissingTextFile) {
+        m_services.prompts.message(
+            "File(s) missing",
+            "There is an important file missing. Can not load theme " + name + "\r\nLoading default theme..",
+            MessageIcon::Exclamation);
+        return;
+    }
+    m_services.prompts.message("Theme damaged",
+                               "The theme " + name + " is damaged and can not be loaded:\r\n" + error.message +
+                                   "\r\nLoading default theme..",
+                               MessageIcon::Exclamation);
+}
+
+void Game::applyTheme(const std::string& name, ThemePackage package)
+{
+    // The theme on screen is the one whose name the caption shows and whose table the scores go to, also
+    // after falling back to the default theme.
+    ThemeName = name;
+    m_sounds = std::move(package.sounds);
+
+    m_state.ObjX = {};
+    m_state.ObjY = {};
+    m_state.ContX = {};
+    m_state.ContY = {};
+    m_state.ObjActive = {};
+    m_state.ContActive = {};
+    m_pictures.PicSprite.clear();
+    m_pictures.PicMask.clear();
+    m_pictures.PicCont.clear();
+    m_pictures.PicContMask.clear();
+    for (std::size_t i = 0; i < package.objects.size(); ++i) {
+        ThemeObject& object = package.objects[i];
+        m_state.ObjX[i] = object.objX;
+        m_state.ObjY[i] = object.objY;
+        m_state.ContX[i] = object.contX;
+        m_state.ContY[i] = object.contY;
+        m_state.ObjActive[i] = true;
+        m_state.ContActive[i] = true;
+        m_pictures.PicSprite.push_back(std::move(object.picture));
+        m_pictures.PicMask.push_back(std::move(object.mask));
+        m_pictures.PicCont.push_back(std::move(object.tube));
+        m_pictures.PicContMask.push_back(std::move(object.tubeMask));
+    }
+    m_state.LastObj = static_cast<int>(package.objects.size()) - 1;
+    if (package.background) {
+        m_pictures.picBg1 = *package.background;
+        m_pictures.picBG2 = std::move(*package.background);
+    }
+    m_state.BoxX[0] = package.boxX;
+    m_state.BoxY[0] = package.boxY;
+    m_pictures.PicPlainSprite = {std::move(package.boxPicture)};
+    m_pictures.PicPlainMask = {std::move(package.boxMask)};
+    m_hasTheme = true;
+
+    m_blankShowsAlternate = false;
+    resizeCanvas(m_pictures.picBg1.width(), m_pictures.picBg1.height());
+    m_services.view.setCaption(kProgramTitle + " - " + ThemeName);
+    m_services.view.setTimeText(kInitialTime);
+    m_description = package.hasDetails ? std::move(package.description) : std::string();
+    m_dateLine = package.hasDetails ? std::move(package.dateLine) : std::string();
+    LoadHighScores();
+
+    m_StopRendering = true;
+    m_services.pump.processPendingEvents();
+}
+
+void Game::resizeCanvas(int width, int height)
+{
+    m_canvasWidth = width;
+    m_canvasHeight = height;
+    m_backBuffer.resize(width, height);
+    m_services.view.setCanvasSize(width, height);
+}
+
+std::string Game::themeFilePath(const std::string& fileName) const
+{
+    return findInFolder(themeFolder(m_programFolder, ThemeName), fileName);
+}

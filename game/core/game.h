@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "game_state.h"
+#include "high_score_table.h"
+#include "hit_tests.h"
+#include "surface.h"
+#include "theme_package.h"
+
+class Clock;
+class GameView;
+class Prompts;
+class Pump;
+class SoundPlayer;
+
+// Everything the rules need from outside: the clock, the sound, the dialogs, the event pump and the window.
+struct GameServices {
+    Clock& clock;
+    SoundPlayer& sound;
+    Prompts& prompts;
+    Pump& pump;
+    GameView& view;
+};
+
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr std::int64_t kLockOutMs = 500;
+
+// The game's rules: start-up, theme loading, the round and its loop, the pointer, the slide back and the
+// high scores. Owned by the main window, which forwards its events here and shows what the view is told.
+class Game {
+public:
+    Game(std::string programFolder, GameServices services);
+
+    // Start-up and theme loading.
+    void Form_Initialize();
+    void Form_Load();
+    void LoadTheme(const std::string& name);
+
+    // The round.
+    void Command1_Click();
+    void RenderLoop();
+    // The window closes: every running loop returns at its next pass.
+    void Form_Unload();
+
+    // The canvas's pointer events, positions in canvas pixels.
+    void PicCanvas_MouseDown(int button, double x, double y);
+    void PicCanvas_MouseMove(double x, double y);
+    void PicCanvas_MouseUp();
+
+    // High scores.
+    void EnterHighScore(double seconds);
+    void LoadHighScores();
+    void SaveHighScores();
+    void cmdShowHighscores_Click();
+    void cmdHideScores_Click();
+
+    std::string ThemeName;
+    const std::string& ThemeDescription() const { return m_description; }
+    const std::string& ThemeDateLine() const { return m_dateLine; }
+
+    const GameState& state() const { return m_state; }
+    const ThemePictures& pictures() const { return m_pictures; }
+    const HighScoreTable& highScores() const { return m_highScores; }
+    const ThemeSounds& sounds() const { return m_sounds; }
+    bool hasTheme() const { return m_hasTheme; }
+    bool isRendering() const { return !m_StopRendering; }
+    bool isLockedOut() const { return m_blankShowsAlternate; }
+    bool isCarrying() const { return m_DraggingObj; }
+    int canvasWidth() const { return m_canvasWidth; }
+    int canvasHeight() const { return m_canvasHeight; }
+
+private:
+    void loadTheme(const std::string& name, bool fallingBack);
+    void reportLoadFailure(const std::string& name, const struct ThemeLoadError& error);
+    void applyTheme(const std::string& name, ThemePackage package);
+    void resizeCanvas(int width, int height);
+
+    void runFrameTests();
+    bool allDelivered() const;
+    void showFailure(int number, const std::string& description);
+
+    void DropBack();
+    void pollRestoreTimer();
+    const Surface& blank() const;
+    bool hasCurrentObject() const;
+
+    std::string themeFilePath(const std::string& fileName) const;
+
+    std::string m_programFolder;
+    GameServices m_services;
+
+    GameState m_state;
+    ThemePictures m_pictures;
+    Surface m_backBuffer;
+    OverlapSurface m_overlap;
+    ThemeSounds m_sounds;
+    std::string m_description;
+    std::string m_dateLine;
+    HighScoreTable m_highScores;
+    bool m_hasTheme = false;
+    int m_canvasWidth = 320;
+    int m_canvasHeight = 240;
+
+    bool m_StopRendering = true;
+    bool m_closing = false;
+    bool m_MouseHeld = false;
+    bool m_DraggingObj = false;
+    std::int16_t m_GrabDX = 0;
+    std::int16_t m_GrabDY = 0;
+
+    // While a slid-back object keeps the pointer locked out, the clean background is the alternate copy.
+    bool m_blankShowsAlternate = false;
+    std::int64_t m_restoreDueMs = 0;
+};

@@ -1,0 +1,45 @@
+#include "game.h"
+#include "game_view.h"
+#include "prompts.h"
+#include "score_time.h"
+#include "theme_files.h"
+
+void Game::EnterHighScore(double seconds)
+{
+    const std::string time = formatSeconds(seconds, '.');
+    const std::optional<int> place = findHighScorePlace(m_highScores, timeValue(time));
+    if (!place)
+        return;
+    std::string name = m_services.prompts.input("What is your name?", "You got a highscore", "");
+    insertHighScore(m_highScores, *place, {std::move(name), m_services.view.todayShortDate(), time});
+    m_services.view.showHighScoreRows(m_highScores);
+    SaveHighScores();
+}
+
+void Game::LoadHighScores()
+{
+    m_highScores = HighScoreTable{};
+    const std::optional<HighScoreTable> stored = readHighScoreFile(themeFilePath(ThemeFiles::kHighScores));
+    if (stored)
+        m_highScores = *stored;
+    m_services.view.showHighScoreRows(m_highScores);
+    if (!stored)
+        m_services.prompts.message("File not found", "Highscore file not found", MessageIcon::Exclamation);
+}
+
+void Game::SaveHighScores()
+{
+    // A theme folder that cannot be written keeps its old table; the round's entry stays on screen.
+    writeHighScoreFile(themeFilePath(ThemeFiles::kHighScores), m_highScores);
+}
+
+void Game::cmdShowHighscores_Click()
+{
+    LoadHighScores();
+    m_services.view.setHighScorePanelVisible(true);
+}
+
+void Game::cmdHideScores_Click()
+{
+    m_services.view.setHighScorePanelVisible(false);
+}

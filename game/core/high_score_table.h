@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+// One place of a theme's table: the texts as they are stored and shown.
+struct HighScoreRow {
+    std::string name = "Nobody";
+    std::string date = "00/00/00";
+    std::string time = "100";  // seconds, with "." as decimal point
+};
+
+constexpr int kHighScoreRows = 10;
+
+// Ten places, row 0 the best (smallest) time.
+using HighScoreTable = std::array<HighScoreRow, kHighScoreRows>;
+
+// The row a time enters: the first row whose time is greater (an equal time goes below it), or nothing
+// when the time is not better than row 9.
+std::optional<int> findHighScorePlace(const HighScoreTable& table, double time);
+
+// Puts the row at `place`, moving the rows below it down; the former last row drops out.
+void insertHighScore(HighScoreTable& table, int place, HighScoreRow row);
+
+// Reads a table file. Nothing when the file does not exist. A damaged file never fails: every row that can
+// be read is kept and the rest take the defaults; a row whose time is empty takes the defaults.
+std::optional<HighScoreTable> readHighScoreFile(const std::string& path);
+
+// Writes the table as 30 quoted records, times with "." as decimal point. Returns the reason on failure.
+std::optional<std::string> writeHighScoreFile(const std::string& path, const HighScoreTable& table);

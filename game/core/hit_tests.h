@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+class Surface;
+
+// The overlap surface of the wall test. It is never shown; all that matters of it between two tests is its
+// size, which follows the last tested object mask, and its background colour.
+struct OverlapSurface {
+    static constexpr std::uint32_t kBackground = 0x00C00000;  // RGB(192, 0, 0): never black
+    int width = 65;
+    int height = 73;
+};
+
+// The inverted-mask surface holds at most this much of an object mask; beyond it the wall test sees only the tube.
+constexpr int kInvertedMaskWidth = 281;
+constexpr int kInvertedMaskHeight = 265;
+
+// Wall test: does a solid pixel of mask A at (x1, y1) lie on a solid pixel of mask B at (x2, y2)? Gives the
+// same answer as the raster-operation sequence over the overlap surface W and the 281 x 265 inverted-mask
+// surface: only the part of A that fits into W's size before this test (W then takes A's size), and a B
+// pixel counts as solid when the raster sequence turns it white, which black always does.
+bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& maskA,
+                  const Surface& maskB, OverlapSurface& overlap);
+
+// Delivery test: is the centre of picture A at (x1, y1) strictly inside the rectangle of picture B at (x2, y2)?
+// A half pixel of the centre counts.
+bool CentreInBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& pictureA,
+                 const Surface& pictureB);
+
+// Is the mask pixel under the pointer black? Outside the mask there is no colour, which is not black.
+bool CheckForDrag(std::int16_t pointerX, std::int16_t pointerY, std::int16_t objectX, std::int16_t objectY,
+                  const Surface& mask);

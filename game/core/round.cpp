@@ -1,0 +1,122 @@
+#include <new>
+#include <stdexcept>
+
+#include "clock.h"
+#include "frame_composer.h"
+#include "game.h"
+#include "game_view.h"
+#include "prompts.h"
+#include "pump.h"
+#include "score_time.h"
+#include "sound_player.h"
+
+namespace {
+
+// Error numbers of the loop's failure message, after the kinds of failure a frame can meet.
+constexpr int kOutOfMemory = 7;
+constexpr int kInvalidCall = 5;
+
+}  // namespace
+
+void Game::Command1_Click()
+{
+    m_state.GameOver = false;
+    Form_Load();
+    // Without any theme there is nothing to play; the load has already said why.
+    if (!m_hasTheme)
+        return;
+    m_backBuffer.resize(m_canvasWidth, m_canvasHeight);
+    RenderLoop();
+}
+
+void Game::Form_Unload()
+{
+    m_StopRendering = true;
+    m_closing = true;
+}
+
+void Game::RenderLoop()
+{
+    const std::int64_t startTick = m_services.clock.nowMs();
+    m_StopRendering = false;
+    for (;;) {
+        try {
+            composeMainFrame(m_backBuffer, blank(), m_state, m_pictures);
+            m_services.view.present(m_backBuffer);
+            runFrameTests();
+        } catch (const std::bad_alloc&) {
+            showFailure(kOutOfMemory, "Out of memory");
+            return;
+        } catch (const std::exception& failure) {
+            showFailure(kInvalidCall, failure.what());
+            return;
+        }
+
+        pollRestoreTimer();
+        m_services.pump.processPendingEvents();
+        if (m_closing || m_state.GameOver)
+            return;
+
+        const bool over = allDelivered();
+        const double elapsed = elapsedSeconds(m_services.clock.nowMs() - startTick);
+        const std::string shown = formatSeconds(elapsed, m_services.view.decimalPoint());
+        m_services.view.setTimeText(shown);
+        if (over) {
+            m_services.prompts.message("", "Game Over\r\nYou took: " + shown + " seconds", MessageIcon::None);
+            EnterHighScore(elapsed);
+            cmdShowHighscores_Click();
+            m_StopRendering = true;
+            m_state.GameOver = true;
+        }
+        if (m_StopRendering)
+            return;
+    }
+}
+
+void Game::runFrameTests()
+{
+    if (!hasCurrentObject())
+        return;
+    const int current = m_state.CurObj;
+    if (MasksOverlap(m_state.ObjX[current], m_state.ObjY[current], m_state.ContX[current], m_state.ContY[current],
+                     m_pictures.PicMask[current], m_pictures.PicContMask[current], m_overlap)) {
+        m_MouseHeld = false;
+        m_DraggingObj = false;
+        DropBack();
+        m_services.sound.PlayWav(m_sounds.hitTube);
+    }
+    if (CentreInBox(m_state.ObjX[current], m_state.ObjY[current], m_state.BoxX[0], m_state.BoxY[0],
+                    m_pictures.PicMask[current], m_pictures.PicPlainMask.at(0))) {
+        m_MouseHeld = false;
+        m_DraggingObj = false;
+        if (m_state.ObjActive[current])
+            m_services.sound.PlayWav(m_sounds.putInCont);
+        m_state.ObjActive[current] = false;
+        if (m_state.CurCont >= 0 && m_state.CurCont < kMaxObjects)
+            m_state.ContActive[m_state.CurCont] = false;
+    }
+}
+
+bool Game::allDelivered() const
+{
+    int delivered = -1;
+    for (int i = 0; i <= m_state.LastObj; ++i) {
+        if (!m_state.ObjActive[i])
+            ++delivered;
+    }
+    return delivered == m_state.LastObj;
+}
+
+void Game::showFailure(int number, const std::string& description)
+{
+    m_services.prompts.message("uhh oh!!",
+                               "Error: " + std::to_string(number) + "\r\n" + description +
+                                   "\r\nProblem in main rendering loop",
+                               MessageIcon::Critical);
+    m_StopRendering = true;
+}
+
+bool Game::hasCurrentObject() const
+{
+    return m_state.CurObj >= 0 && m_state.CurObj <= m_state.LastObj;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <memory>
+
+#include "game.h"
+#include "game_view.h"
+
+class HighScorePanel;
+class ImageButton;
+class SurfaceCanvas;
+
+// What the main window needs from outside; the program passes the real ones, tests their own.
+struct FrmMainServices {
+    Clock& clock;
+    SoundPlayer& sound;
+    Pump& pump;
+    Prompts* prompts = nullptr;  // nothing: real message boxes over this window
+};
+
+// The game's main window: the canvas, Start and HighScores, the two image buttons, the time label and the
+// high-score panel. It forwards every event to the game's rules and shows what they report.
+class FrmMain : public QWidget, public GameView {
+    Q_OBJECT
+public:
+    FrmMain(const std::string& programFolder, FrmMainServices services);
+    ~FrmMain() override;
+
+    // Runs the start-up: the default theme is loaded and the window laid out around the canvas.
+    void start();
+
+    Game& game() { return *m_game; }
+    SurfaceCanvas* canvas() const { return m_PicCanvas; }
+    QPushButton* startButton() const { return m_Command1; }
+    QPushButton* highScoresButton() const { return m_cmdShowHighscores; }
+    QLabel* timeLabel() const { return m_lblTime; }
+    HighScorePanel* highScorePanel() const { return m_picHighScores; }
+
+    void setCaption(const std::string& text) override;
+    void setTimeText(const std::string& text) override;
+    void setCanvasSize(int width, int height) override;
+    void fitWindowToCanvas() override;
+    void present(const Surface& frame) override;
+    void showHighScoreRows(const HighScoreTable& table) override;
+    void setHighScorePanelVisible(bool visible) override;
+    std::string todayShortDate() override;
+    char decimalPoint() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void connectControls();
+    void Image1_Click();
+
+    std::unique_ptr<Prompts> m_ownPrompts;
+    std::unique_ptr<Game> m_game;
+
+    SurfaceCanvas* m_PicCanvas;
+    QPushButton* m_Command1;
+    QPushButton* m_cmdShowHighscores;
+    ImageButton* m_imgAbout;
+    ImageButton* m_Image2;
+    QLabel* m_lblTime;
+    QWidget* m_Image1;
+    HighScorePanel* m_picHighScores;
+};

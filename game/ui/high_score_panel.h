@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+#include "high_score_table.h"
+
+// The table of a theme's ten best times, shown over the canvas until Close is pressed.
+class HighScorePanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit HighScorePanel(QWidget* parent = nullptr);
+
+    // Shows the rows; stored times are shown with the user's decimal point.
+    void showRows(const HighScoreTable& table, char decimalPoint);
+
+    QString nameText(int row) const { return m_lblHighName[row]->text(); }
+    QString dateText(int row) const { return m_lblHighDate[row]->text(); }
+    QString timeText(int row) const { return m_lblHighTime[row]->text(); }
+    QPushButton* closeButton() const { return m_cmdHideScores; }
+
+signals:
+    void closeClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* makeRowLabel(int left, int top, int width, const QColor& colour);
+
+    QImage m_background;
+    QPushButton* m_cmdHideScores;
+    std::array<QLabel*, kHighScoreRows> m_lblHighNum{};
+    std::array<QLabel*, kHighScoreRows> m_lblHighName{};
+    std::array<QLabel*, kHighScoreRows> m_lblHighDate{};
+    std::array<QLabel*, kHighScoreRows> m_lblHighTime{};
+};

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+
+#include "fake_services.h"
+#include "game.h"
+#include "recording_view.h"
+#include "theme_builder.h"
+
+// A program folder in a temporary directory, a game over it with fake services, and helpers that act as the
+// player's hand.
+class GameFixture : public ::testing::Test {
+protected:
+    GameFixture() : game(m_folder.path().toStdString(), {clock, sound, prompts, pump, view})
+    {
+        // A round that nothing ends would spin for ever: fail the test and close the window instead.
+        pump.whenIdle = [this] {
+            if (++m_idlePasses > kMaxIdlePasses) {
+                ADD_FAILURE() << "the round did not end";
+                game.Form_Unload();
+            }
+        };
+    }
+
+    std::string programFolder() const { return m_folder.path().toStdString(); }
+
+    // Presses Start; the theme load's own pass of the pump comes first, so the queued steps run in the round.
+    void startRound()
+    {
+        pump.steps.push_front([] {});
+        game.Command1_Click();
+    }
+
+    void startUp()
+    {
+        game.Form_Initialize();
+        game.Form_Load();
+    }
+
+    // Centre of object i's picture, in canvas pixels.
+    double centreX(int i) const { return game.state().ObjX[i] + game.pictures().PicSprite[i].width() / 2.0; }
+    double centreY(int i) const { return game.state().ObjY[i] + game.pictures().PicSprite[i].height() / 2.0; }
+
+    // Hovers over object i's tube, presses on the object and moves onto a solid pixel: it is carried.
+    void pickUp(int i)
+    {
+        game.PicCanvas_MouseMove(game.state().ContX[i] + 1.0, game.state().ContY[i] + 1.0);
+        m_grabX = m_handX = centreX(i);
+        m_grabY = m_handY = centreY(i);
+        game.PicCanvas_MouseDown(kLeftButton, m_grabX, m_grabY);
+        game.PicCanvas_MouseMove(m_grabX, m_grabY);
+    }
+
+    // Moves the hand by (dx, dy) from where it grabbed.
+    void carryBy(double dx, double dy) { moveHand(m_grabX + dx, m_grabY + dy); }
+
+    // Moves the hand so the carried object's centre lands on the box's centre.
+    void carryToBox(int i)
+    {
+        const auto& box = game.pictures().PicPlainSprite[0];
+        const double boxCentreX = game.state().BoxX[0] + box.width() / 2.0;
+        const double boxCentreY = game.state().BoxY[0] + box.height() / 2.0;
+        moveHand(boxCentreX + m_handX - centreX(i), boxCentreY + m_handY - centreY(i));
+    }
+
+    void moveHand(double x, double y)
+    {
+        m_handX = x;
+        m_handY = y;
+        game.PicCanvas_MouseMove(x, y);
+    }
+
+    std::vector<std::string> messageTitles() const
+    {
+        std::vector<std::string> titles;
+        for (const auto& message : prompts.messages)
+            titles.push_back(message.title);
+        return titles;
+    }
+
+    QTemporaryDir m_folder;
+    FakeClock clock;
+    RecordingSound sound;
+    ScriptedPrompts prompts;
+    ScriptedPump pump;
+    RecordingView view;
+    Game game;
+
+private:
+    static constexpr int kMaxIdlePasses = 100000;
+    int m_idlePasses = 0;
+    double m_grabX = 0;
+    double m_grabY = 0;
+    double m_handX = 0;
+    double m_handY = 0;
+};

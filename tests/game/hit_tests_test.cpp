@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "hit_tests.h"
+#include "surface.h"
+
+namespace {
+
+Surface maskWithPixels(int w, int h, std::initializer_list<std::pair<int, int>> solid)
+{
+    Surface mask(w, h, kWhite);
+    for (auto [x, y] : solid)
+        mask.setPixel(x, y, kBlack);
+    return mask;
+}
+
+// The wall test done the long way, with the raster operations on real scratch surfaces, as the drawing
+// model defines it. The fast test must agree with it in every case.
+bool overlapByRasterOps(int x1, int y1, int x2, int y2, const Surface& a, const Surface& b, Surface& w)
+{
+    const int dx = x1 - x2;
+    const int dy = y1 - y2;
+    Surface m(kInvertedMaskWidth, kInvertedMaskHeight, kWhite);
+    w.setBackgroundColor(OverlapSurface::kBackground);
+    w.clear();
+    BitBlt(w, 0, 0, b.width(), b.height(), b, dx, dy, RasterOp::MergePaint);
+    BitBlt(w, 0, 0, b.width(), b.height(), b, dx, dy, RasterOp::SrcInvert);
+    BitBlt(m, 0, 0, a.width(), a.height(), a, 0, 0, RasterOp::SrcInvert);
+    BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::MergePaint);
+    BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::SrcAnd);
+    w.resize(a.width(), a.height());
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (w.pixel(x, y) == kWhite)
+                return true;
+    return false;
+}
+
+Surface randomMask(std::mt19937& random, int w, int h)
+{
+    // Mostly black and white, with some greys and colours whose red decides how the tube side reads them.
+    const Rgb palette[] = {kBlack, kWhite, kWhite, kBlack, 0x303030, 0x3FFFFF, 0x400000, 0x0000FF, 0xFEFEFE};
+    std::uniform_int_distribution<int> pick(0, 8);
+    Surface mask(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            mask.setPixel(x, y, palette[pick(random)]);
+    return mask;
+}
+
+}  // namespace
+
+TEST(MasksOverlap, TouchingByOnePixelAndMissingByOne)
+{
+    const Surface object = maskWithPixels(10, 10, {{9, 9}});
+    const Surface tube = maskWithPixels(10, 10, {{0, 0}});
+    OverlapSurface overlap;
+    EXPECT_TRUE(MasksOverlap(100, 100, 109, 109, object, tube, overlap));
+    EXPECT_FALSE(MasksOverlap(100, 100, 110, 109, object, tube, overlap));
+    EXPECT_FALSE(MasksOverlap(100, 100, 109, 110, object, tube, overlap));
+}
+
+TEST(MasksOverlap, ObjectAboveAndLeftOfTubeGivesNegativeOffsets)
+{
+    const Surface object = maskWithPixels(20, 20, {{15, 18}});
+    const Surface tube = maskWithPixels(30, 30, {{2, 3}});
+    OverlapSurface overlap;
+    EXPECT_TRUE(MasksOverlap(37, 35, 50, 50, object, tube, overlap));
+    EXPECT_FALSE(MasksOverlap(36, 35, 50, 50, object, tube, overlap));
+}
+
+TEST(MasksOverlap, WhitePartsNeverCount)
+{
+    const Surface object(20, 20, kWhite);
+    const Surface tube(20, 20, kBlack);
+    OverlapSurface overlap;
+    EXPECT_FALSE(MasksOverlap(0, 0, 0, 0, object, tube, overlap));
+    EXPECT_FALSE(MasksOverlap(0, 0, 0, 0, tube, object, overlap));
+}
+
+TEST(MasksOverlap, LargerMaskRightAfterChangeCoversOnlyTheOldSizeOnce)
+{
+    Surface big(100, 100, kWhite);
+    big.setPixel(80, 90, kBlack);
+    const Surface tube = maskWithPixels(100, 100, {{80, 90}});
+    OverlapSurface overlap;  // still the size of the first, small mask
+    EXPECT_FALSE(MasksOverlap(0, 0, 0, 0, big, tube, overlap));
+    EXPECT_EQ(overlap.width, 100);
+    EXPECT_EQ(overlap.height, 100);
+    EXPECT_TRUE(MasksOverlap(0, 0, 0, 0, big, tube, overlap));
+}
+
+TEST(MasksOverlap, AgreesWithTheRasterSequenceOnRandomMasks)
+{
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int> size(1, 40);
+    std::uniform_int_distribution<int> offset(-45, 45);
+    OverlapSurface fast;
+    Surface slow(65, 73);
+    for (int trial = 0; trial < 1500; ++trial) {
+        const Surface a = randomMask(random, size(random), size(random));
+        const Surface b = randomMask(random, size(random), size(random));
+        const int x2 = 100 + offset(random);
+        const int y2 = 100 + offset(random);
+        const bool expected = overlapByRasterOps(100, 100, x2, y2, a, b, slow);
+        ASSERT_EQ(MasksOverlap(100, 100, static_cast<std::int16_t>(x2), static_cast<std::int16_t>(y2), a, b, fast),
+                  expected)
+            << "trial " << trial;
+        ASSERT_EQ(fast.width, slow.width());
+        ASSERT_EQ(fast.height, slow.height());
+    }
+}
+
+TEST(MasksOverlap, BeyondTheInvertedMaskSurfaceOnlyTheTubeCounts)
+{
+    // Past 281 columns the object mask is not inverted, so a tube pixel there counts even under white.
+    const Surface wide(300, 10, kWhite);
+    const Surface tube = maskWithPixels(300, 10, {{290, 5}});
+    OverlapSurface overlap{300, 10};
+    Surface slow(300, 10);
+    EXPECT_TRUE(MasksOverlap(0, 0, 0, 0, wide, tube, overlap));
+    EXPECT_TRUE(overlapByRasterOps(0, 0, 0, 0, wide, tube, slow));
+}
+
+TEST(CentreInBox, HalfPixelCentresAndEdges)
+{
+    const Surface object(31, 10);
+    const Surface box(50, 50);
+    EXPECT_TRUE(CentreInBox(100, 0, 115, -20, object, box));   // centre 115.5 > 115
+    EXPECT_FALSE(CentreInBox(100, 0, 116, -20, object, box));  // 115.5 < 116
+    const Surface even(30, 10);
+    EXPECT_FALSE(CentreInBox(100, 0, 115, -20, even, box));  // centre 115 on the edge is outside
+    EXPECT_FALSE(CentreInBox(100, 0, 65, -20, even, box));   // right edge 115 too
+    EXPECT_TRUE(CentreInBox(100, 0, 66, -20, even, box));
+}
+
+TEST(CheckForDrag, OnlyExactBlackInsideTheMask)
+{
+    Surface mask(4, 4, kWhite);
+    mask.setPixel(1, 1, kBlack);
+    mask.setPixel(2, 2, 0x010101);
+    EXPECT_TRUE(CheckForDrag(11, 21, 10, 20, mask));
+    EXPECT_FALSE(CheckForDrag(12, 22, 10, 20, mask));
+    EXPECT_FALSE(CheckForDrag(10, 20, 10, 20, mask));
+    EXPECT_FALSE(CheckForDrag(9, 21, 10, 20, mask));
+    EXPECT_FALSE(CheckForDrag(14, 21, 10, 20, mask));
+}
