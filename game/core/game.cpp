@@ -89,6 +89,8 @@ void Game::applyTheme(const std::string& name, ThemePackage package)
     m_pictures.PicMask.clear();
     m_pictures.PicCont.clear();
     m_pictures.PicContMask.clear();
+    m_pictures.objectSolid.clear();
+    m_pictures.tubeSolid.clear();
     for (std::size_t i = 0; i < package.objects.size(); ++i) {
         ThemeObject& object = package.objects[i];
         m_state.ObjX[i] = object.objX;
@@ -97,6 +99,8 @@ void Game::applyTheme(const std::string& name, ThemePackage package)
         m_state.ContY[i] = object.contY;
         m_state.ObjActive[i] = true;
         m_state.ContActive[i] = true;
+        m_pictures.objectSolid.push_back(MaskBits::ofObjectMask(object.mask));
+        m_pictures.tubeSolid.push_back(MaskBits::ofTubeMask(object.tubeMask, OverlapSurface::kBackground));
         m_pictures.PicSprite.push_back(std::move(object.picture));
         m_pictures.PicMask.push_back(std::move(object.mask));
         m_pictures.PicCont.push_back(std::move(object.tube));

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "mask_bits.h"
 #include "surface.h"
 
 constexpr int kMaxObjects = 21;
@@ -35,4 +36,7 @@ struct ThemePictures {
     std::vector<Surface> PicPlainMask;
     Surface picBg1;  // the background
     Surface picBG2;  // the same background, shown while a slid-back object keeps the pointer locked out
+    // The object and tube masks as the wall test reads them.
+    std::vector<MaskBits> objectSolid;
+    std::vector<MaskBits> tubeSolid;
 };

@@ -2,21 +2,38 @@
 
 #include <algorithm>
 
+#include "mask_bits.h"
 #include "surface.h"
 
 namespace {
 
-// What the two copies of B (MERGEPAINT, then SRCINVERT) leave on W's background: white exactly where no bit
-// of B is set that the background has set, so black, and any colour with red below 64, counts as solid.
-constexpr bool tubePixelTurnsWhite(Rgb b)
+constexpr int kWordBits = 64;
+
+// Solid object bits over solid tube bits anywhere in [from, to) of one row of the object.
+bool rowOverlaps(const MaskBits& a, const MaskBits& b, int y, int dx, int dy, int from, int to)
 {
-    return (((~b | OverlapSurface::kBackground) ^ b) & kWhite) == kWhite;
+    for (int x = from; x < to; x += kWordBits) {
+        const int count = std::min(kWordBits, to - x);
+        if (a.bitsAt(x, y, count) & b.bitsAt(x + dx, y + dy, count))
+            return true;
+    }
+    return false;
+}
+
+// Beyond the inverted-mask surface the object mask was never inverted, so W keeps what B made of it.
+bool rowTubeSolid(const MaskBits& b, int y, int dx, int dy, int from, int to)
+{
+    for (int x = from; x < to; x += kWordBits) {
+        if (b.bitsAt(x + dx, y + dy, std::min(kWordBits, to - x)))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
 
-bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& maskA,
-                  const Surface& maskB, OverlapSurface& overlap)
+bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const MaskBits& maskA,
+                  const MaskBits& maskB, OverlapSurface& overlap)
 {
     const int dx = x1 - x2;
     const int dy = y1 - y2;
@@ -31,16 +48,12 @@ bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_
     const int xTo = std::min(scanWidth, maskB.width() - dx);
     const int yFrom = std::max(0, -dy);
     const int yTo = std::min(scanHeight, maskB.height() - dy);
+    const int invertedTo = std::min(xTo, kInvertedMaskWidth);
     for (int y = yFrom; y < yTo; ++y) {
-        const Rgb* rowB = maskB.row(y + dy) + dx;
-        const Rgb* rowA = maskA.row(y);
-        const bool beyondInvertedMaskRows = y >= kInvertedMaskHeight;
-        bool hit = false;
-        for (int x = xFrom; x < xTo; ++x) {
-            // Outside the inverted-mask surface A was never inverted, so W keeps what B made of it.
-            const bool aSolid = rowA[x] == kBlack || beyondInvertedMaskRows || x >= kInvertedMaskWidth;
-            hit |= aSolid && tubePixelTurnsWhite(rowB[x]);
-        }
+        const bool hit = y < kInvertedMaskHeight
+                             ? rowOverlaps(maskA, maskB, y, dx, dy, xFrom, invertedTo) ||
+                                   rowTubeSolid(maskB, y, dx, dy, std::max(xFrom, kInvertedMaskWidth), xTo)
+                             : rowTubeSolid(maskB, y, dx, dy, xFrom, xTo);
         if (hit)
             return true;
     }

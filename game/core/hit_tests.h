@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+class MaskBits;
 class Surface;
 
 // The overlap surface of the wall test. It is never shown; all that matters of it between two tests is its
@@ -16,12 +17,12 @@ struct OverlapSurface {
 constexpr int kInvertedMaskWidth = 281;
 constexpr int kInvertedMaskHeight = 265;
 
-// Wall test: does a solid pixel of mask A at (x1, y1) lie on a solid pixel of mask B at (x2, y2)? Gives the
-// same answer as the raster-operation sequence over the overlap surface W and the 281 x 265 inverted-mask
-// surface: only the part of A that fits into W's size before this test (W then takes A's size), and a B
-// pixel counts as solid when the raster sequence turns it white, which black always does.
-bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& maskA,
-                  const Surface& maskB, OverlapSurface& overlap);
+// Wall test: does a solid pixel of object mask A at (x1, y1) lie on a solid pixel of tube mask B at (x2, y2)?
+// Gives the same answer as the raster-operation sequence over the overlap surface W and the 281 x 265
+// inverted-mask surface: only the part of A that fits into W's size before this test counts (W then takes A's
+// size), and beyond 281 x 265 a solid tube pixel counts under any object pixel.
+bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const MaskBits& maskA,
+                  const MaskBits& maskB, OverlapSurface& overlap);
 
 // Delivery test: is the centre of picture A at (x1, y1) strictly inside the rectangle of picture B at (x2, y2)?
 // A half pixel of the centre counts.

@@ -79,7 +79,7 @@ void Game::runFrameTests()
         return;
     const int current = m_state.CurObj;
     if (MasksOverlap(m_state.ObjX[current], m_state.ObjY[current], m_state.ContX[current], m_state.ContY[current],
-                     m_pictures.PicMask[current], m_pictures.PicContMask[current], m_overlap)) {
+                     m_pictures.objectSolid[current], m_pictures.tubeSolid[current], m_overlap)) {
         m_MouseHeld = false;
         m_DraggingObj = false;
         DropBack();
