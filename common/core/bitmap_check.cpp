@@ -58,6 +58,14 @@ std::optional<std::string> readHeader(std::string_view bytes, BitmapHeader& head
     return std::nullopt;
 }
 
+int maskWidth(std::uint32_t mask)
+{
+    int width = 0;
+    for (; mask != 0; mask >>= 1)
+        width += static_cast<int>(mask & 1);
+    return width;
+}
+
 }  // namespace
 
 bool looksLikeBitmap(std::string_view bytes)
@@ -109,4 +117,29 @@ std::optional<std::string> checkBitmap(std::string_view bytes)
         return "the pixel data ends after " + std::to_string(available) + " of " + std::to_string(needed) +
                " bytes (the file is truncated)";
     return std::nullopt;
+}
+
+std::optional<ChannelWidths> narrowChannelWidths(std::string_view bytes)
+{
+    BitmapHeader header;
+    if (readHeader(bytes, header))
+        return std::nullopt;
+    ChannelWidths widths;
+    if (header.bitsPerPixel == 16 && header.compression == kBiRgb) {
+        widths = {5, 5, 5};
+    } else if ((header.bitsPerPixel == 16 || header.bitsPerPixel == 32) &&
+               (header.compression == kBiBitfields || header.compression == kBiAlphaBitfields)) {
+        // The three masks follow the 40-byte header, or lie inside a longer one at the same place.
+        constexpr std::size_t kMasksAt = kFileHeaderSize + 40;
+        if (bytes.size() < kMasksAt + 12)
+            return std::nullopt;
+        widths = {maskWidth(readU32(bytes, kMasksAt)), maskWidth(readU32(bytes, kMasksAt + 4)),
+                  maskWidth(readU32(bytes, kMasksAt + 8))};
+    } else {
+        return std::nullopt;
+    }
+    const auto narrow = [](int width) { return width > 0 && width < 8; };
+    if (!narrow(widths.red) && !narrow(widths.green) && !narrow(widths.blue))
+        return std::nullopt;
+    return widths;
 }

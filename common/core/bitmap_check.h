@@ -14,3 +14,12 @@ bool looksLikeBitmap(std::string_view bytes);
 // claims an absurd size, an unknown layout, or pixel data that ends before the header says it should.
 // Returns the reason the file is unusable, or nothing when it may be decoded.
 std::optional<std::string> checkBitmap(std::string_view bytes);
+
+// Bits per colour channel of a 16- or 32-bit bitmap whose channels are narrower than 8 bits (5-5-5 or 5-6-5);
+// nothing for any other bitmap. The header must have passed checkBitmap.
+struct ChannelWidths {
+    int red = 8;
+    int green = 8;
+    int blue = 8;
+};
+std::optional<ChannelWidths> narrowChannelWidths(std::string_view bytes);

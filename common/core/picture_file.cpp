@@ -37,6 +37,30 @@ Result<Surface> decodeWithQt(const std::string& path, QByteArray& bytes, const Q
     return Result<Surface>::success(fromQImage(bitmap ? image : layOnWhite(image)));
 }
 
+// Qt widens a channel of fewer than 8 bits by shifting it up, so 5-bit white (31) becomes 248 and a white
+// mask pixel stops being white. Repeating the channel's bits below it gives the full range: 31 -> 255.
+std::uint32_t widened(std::uint32_t shiftedUp, int width)
+{
+    if (width <= 0 || width >= 8)
+        return shiftedUp;
+    std::uint32_t value = 0;
+    for (int shift = 0; shift < 8; shift += width)
+        value |= shiftedUp >> shift;
+    return value & 0xFF;
+}
+
+void widenNarrowChannels(Surface& surface, const ChannelWidths& widths)
+{
+    for (int y = 0; y < surface.height(); ++y) {
+        Rgb* row = surface.row(y);
+        for (int x = 0; x < surface.width(); ++x) {
+            const Rgb pixel = row[x];
+            row[x] = rgb(widened((pixel >> 16) & 0xFF, widths.red), widened((pixel >> 8) & 0xFF, widths.green),
+                         widened(pixel & 0xFF, widths.blue));
+        }
+    }
+}
+
 }  // namespace
 
 Result<Surface> loadPicture(const std::string& path)
@@ -57,7 +81,10 @@ Result<Surface> loadPicture(const std::string& path)
         // Qt loads a truncated bitmap "successfully" with black rows, so the length is checked first.
         if (auto problem = checkBitmap(view))
             return failure(path, *problem);
-        return decodeWithQt(path, bytes, "bmp", true);
+        Result<Surface> decoded = decodeWithQt(path, bytes, "bmp", true);
+        if (const std::optional<ChannelWidths> widths = narrowChannelWidths(view); decoded && widths)
+            widenNarrowChannels(decoded.value(), *widths);
+        return decoded;
     }
     if (looksLikeMetafile(view)) {
         Result<Surface> rendered = renderMetafile(std::string(view));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The icons a message box can carry.
@@ -17,4 +18,11 @@ public:
     // A modal input box; returns the text typed, or an empty text when cancelled.
     virtual std::string input(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) = 0;
+
+    // The theme chooser over the folders of `programFolder`: the picked folder's name, or nothing when
+    // cancelled.
+    virtual std::optional<std::string> chooseTheme(const std::string& programFolder) = 0;
+
+    // The program's About window, modal.
+    virtual void showAbout() = 0;
 };

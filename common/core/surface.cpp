@@ -34,7 +34,8 @@ void Surface::resize(int width, int height)
 {
     Surface resized(width, height, m_background);
     const int keptWidth = std::min(m_width, resized.m_width);
-    const int keptHeight = std::min(m_height, resized.m_height);
+    // A surface without columns may still count rows but has no pixel buffer, and memcpy must not see null.
+    const int keptHeight = keptWidth > 0 ? std::min(m_height, resized.m_height) : 0;
     for (int y = 0; y < keptHeight; ++y)
         std::memcpy(resized.row(y), row(y), sizeof(Rgb) * keptWidth);
     *this = std::move(resized);

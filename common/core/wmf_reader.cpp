@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 
+// Rendering a metafile takes time that grows with its area (a 2048 x 2048 ellipse takes about a second here),
+// so metafiles are held to a smaller size than other pictures, and to a file size no drawing of ours needs.
+constexpr int kMaxMetafileSide = 2048;
+constexpr std::size_t kMaxMetafileBytes = 1024 * 1024;
+
 void initialiseMagickOnce()
 {
     static std::once_flag once;
@@ -47,8 +52,21 @@ Result<Surface> renderMetafile(const std::string& bytes)
 {
     initialiseMagickOnce();
     try {
+        if (bytes.size() > kMaxMetafileBytes)
+            return Result<Surface>::failure("the metafile is larger than " + std::to_string(kMaxMetafileBytes) +
+                                            " bytes");
         Magick::Blob blob(bytes.data(), bytes.size());
         Magick::Image image;
+        image.magick("WMF");
+        // Its size first, from the header alone: a picture too large is refused before it is drawn.
+        try {
+            image.ping(blob);
+        } catch (const Magick::Warning&) {
+        }
+        if (image.columns() > kMaxMetafileSide || image.rows() > kMaxMetafileSide)
+            return Result<Surface>::failure("the metafile is larger than " + std::to_string(kMaxMetafileSide) +
+                                            " pixels a side");
+        image = Magick::Image();
         image.magick("WMF");
         image.backgroundColor(Magick::Color("white"));
         try {
@@ -58,11 +76,8 @@ Result<Surface> renderMetafile(const std::string& bytes)
         }
         const int w = static_cast<int>(image.columns());
         const int h = static_cast<int>(image.rows());
-        if (w <= 0 || h <= 0)
-            return Result<Surface>::failure("the metafile draws nothing");
-        if (w > kMaxPictureSide || h > kMaxPictureSide)
-            return Result<Surface>::failure("the metafile is larger than " + std::to_string(kMaxPictureSide) +
-                                            " pixels a side");
+        if (w <= 0 || h <= 0 || w > kMaxMetafileSide || h > kMaxMetafileSide)
+            return Result<Surface>::failure("the metafile draws nothing that can be shown");
         image.alphaChannel(Magick::RemoveAlphaChannel);
         std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * h * 3);
         image.write(0, 0, w, h, "RGB", Magick::CharPixel, pixels.data());

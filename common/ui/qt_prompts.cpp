@@ -3,8 +3,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-QtPrompts::QtPrompts(QWidget* parent, std::string programTitle)
-    : m_parent(parent), m_programTitle(std::move(programTitle))
+#include "frm_choose_theme.h"
+
+QtPrompts::QtPrompts(QWidget* parent, std::string programTitle, std::function<void(QWidget*)> showAboutWindow)
+    : m_parent(parent), m_programTitle(std::move(programTitle)), m_showAboutWindow(std::move(showAboutWindow))
 {
 }
 
@@ -49,4 +51,17 @@ std::string QtPrompts::input(const std::string& prompt, const std::string& title
     const QString text = QInputDialog::getText(m_parent, windowTitle(title), displayText(prompt), QLineEdit::Normal,
                                                QString::fromStdString(defaultText), &accepted);
     return accepted ? text.toStdString() : std::string();
+}
+
+std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFolder)
+{
+    FrmChooseTheme dialog(programFolder, m_parent);
+    dialog.exec();
+    return dialog.chosenTheme();
+}
+
+void QtPrompts::showAbout()
+{
+    if (m_showAboutWindow)
+        m_showAboutWindow(m_parent);
 }

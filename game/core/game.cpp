@@ -57,6 +57,27 @@ void Game::loadTheme(const std::string& name, bool fallingBack)
     loadTheme(ThemeFiles::kDefaultTheme, true);
 }
 
+void Game::Image2_Click()
+{
+    if (const std::optional<std::string> picked = m_services.prompts.chooseTheme(m_programFolder))
+        ThemeName = *picked;
+    // Cancel reloads the current theme as well, which ends a running round.
+    if (!ThemeName.empty())
+        LoadTheme(ThemeName);
+}
+
+void Game::imgAbout_MouseUp(int button)
+{
+    if (button == kLeftButton) {
+        m_services.prompts.showAbout();
+    } else if (button == kRightButton) {
+        const std::string text = m_description.empty() && m_dateLine.empty()
+                                     ? "No details found"
+                                     : "Description:\r\n\t" + m_description + "\r\nDate:\r\n\t" + m_dateLine + "\r\n";
+        m_services.prompts.message("Theme Details", text, MessageIcon::Information);
+    }
+}
+
 void Game::reportLoadFailure(const std::string& name, const ThemeLoadError& error)
 {
     if (error.problem == ThemeLoadProblem::MissingTextFile) {

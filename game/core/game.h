@@ -39,6 +39,10 @@ public:
     void Form_Initialize();
     void Form_Load();
     void LoadTheme(const std::string& name);
+    // "Change the theme": the chooser, then a load of whatever theme is current afterwards.
+    void Image2_Click();
+    // The About button: left opens the About window, right shows the theme's details.
+    void imgAbout_MouseUp(int button);
 
     // The round.
     void Command1_Click();

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "frm_about.h"
 #include "game_pictures.h"
 #include "high_score_panel.h"
 #include "image_button.h"
@@ -31,7 +32,10 @@ FrmMain::FrmMain(const std::string& programFolder, FrmMainServices services)
 {
     Prompts* prompts = services.prompts;
     if (!prompts) {
-        m_ownPrompts = std::make_unique<QtPrompts>(this, "Vantor");
+        m_ownPrompts = std::make_unique<QtPrompts>(this, "Vantor", [](QWidget* parent) {
+            FrmAbout about(parent);
+            about.exec();
+        });
         prompts = m_ownPrompts.get();
     }
     m_game = std::make_unique<Game>(programFolder,
@@ -82,6 +86,11 @@ void FrmMain::connectControls()
     connect(m_Command1, &QPushButton::clicked, this, [this] { m_game->Command1_Click(); });
     connect(m_cmdShowHighscores, &QPushButton::clicked, this, [this] { m_game->cmdShowHighscores_Click(); });
     connect(m_picHighScores, &HighScorePanel::closeClicked, this, [this] { m_game->cmdHideScores_Click(); });
+    connect(m_imgAbout, &ImageButton::clicked, this, [this](int button) { m_game->imgAbout_MouseUp(button); });
+    connect(m_Image2, &ImageButton::clicked, this, [this](int button) {
+        if (button == kLeftButton)
+            m_game->Image2_Click();
+    });
     connect(m_PicCanvas, &SurfaceCanvas::mousePressed, this,
             [this](int button, double x, double y) { m_game->PicCanvas_MouseDown(button, x, y); });
     connect(m_PicCanvas, &SurfaceCanvas::mouseMoved, this,

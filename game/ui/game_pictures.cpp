@@ -107,3 +107,31 @@ QImage drawThemeButtonPicture()
     }
     return image;
 }
+
+QImage drawAboutLogo(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(side / 96.0, side / 96.0);
+
+    const QColor rings[] = {QColor(220, 30, 30), Qt::white, QColor(220, 30, 30), Qt::white};
+    for (int i = 0; i < 4; ++i) {
+        const double radius = 46 - 11 * i;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(rings[i]);
+        painter.drawEllipse(QPointF(48, 48), radius, radius);
+    }
+    // The tube, open at the top, and the ball on its way out of it.
+    painter.setPen(QPen(QColor(0, 200, 220), 5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(QPolygonF({QPointF(33, 44), QPointF(33, 80), QPointF(63, 80), QPointF(63, 44)}));
+    QRadialGradient ball(44, 30, 14);
+    ball.setColorAt(0.0, QColor(255, 240, 120));
+    ball.setColorAt(1.0, QColor(230, 150, 0));
+    painter.setPen(QPen(QColor(120, 70, 0), 1.5));
+    painter.setBrush(ball);
+    painter.drawEllipse(QPointF(48, 34), 12, 12);
+    return image;
+}

@@ -13,3 +13,6 @@ QImage drawHighScoreBackground(int width, int height);
 // The two image buttons: the About button and the theme chooser's button.
 QImage drawAboutButtonPicture();
 QImage drawThemeButtonPicture();
+
+// The About window's logo: a ball lifted out of its tube, on a round target.
+QImage drawAboutLogo(int side);

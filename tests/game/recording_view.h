@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ public:
     void fitWindowToCanvas() override { ++layouts; }
     void present(const Surface& frame) override
     {
+        if (failPresent)
+            throw std::runtime_error("The canvas could not be drawn");
         lastFrame = frame;
         ++frames;
     }
@@ -37,4 +40,5 @@ public:
     HighScoreTable rows;
     bool panelVisible = false;
     char point = '.';
+    bool failPresent = false;
 };

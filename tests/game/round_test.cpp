@@ -159,3 +159,15 @@ TEST_F(Round, ThemeWithoutObjectsIsOverInTheFirstFrame)
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, "Game Over\r\nYou took: 0 seconds");
 }
+
+TEST_F(Round, AFailingFrameEndsTheRoundWithTheLoopsMessage)
+{
+    view.failPresent = true;
+    startRound();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, "uhh oh!!");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(prompts.messages[0].text, "Error: 5\r\nThe canvas could not be drawn\r\nProblem in main rendering loop");
+    EXPECT_FALSE(game.isRendering());
+    EXPECT_TRUE(prompts.inputs.empty());
+}

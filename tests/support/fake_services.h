@@ -51,9 +51,20 @@ public:
         return answer;
     }
 
+    std::optional<std::string> chooseTheme(const std::string& programFolder) override
+    {
+        chooserFolders.push_back(programFolder);
+        return chosenTheme;
+    }
+
+    void showAbout() override { ++aboutShown; }
+
     std::vector<Message> messages;
     std::vector<std::string> inputs;
     std::deque<std::string> answers;
+    std::vector<std::string> chooserFolders;
+    std::optional<std::string> chosenTheme;
+    int aboutShown = 0;
 };
 
 // Each call runs the next scripted step; with none left it runs `whenIdle`, if set.

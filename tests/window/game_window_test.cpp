@@ -64,6 +64,7 @@ private slots:
     void scriptedRoundOnTheShippedTheme();
     void themeWithoutBoxFileFallsBackToTheme1();
     void missingTheme1LeavesTheTitlePicture();
+    void layoutFollowsTheCanvasAndTheTimeLabelToggles();
 
 private:
     void makeWindow();
@@ -279,6 +280,27 @@ void GameWindowTest::missingTheme1LeavesTheTitlePicture()
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Vantor"));
     QTest::mouseClick(m_window->startButton(), Qt::LeftButton);  // nothing to play: returns at once
     QCOMPARE(m_prompts.messages.size(), std::size_t{4});
+}
+
+void GameWindowTest::layoutFollowsTheCanvasAndTheTimeLabelToggles()
+{
+    QVERIFY(copyFolder(QStringLiteral(PROGRAM_FOLDER_FOR_TESTS "/Theme1"), m_folder.filePath("Theme1")));
+    makeWindow();
+    const QWidget* canvas = m_window->canvas();
+    QCOMPARE(canvas->pos(), QPoint(8, 8));
+    QCOMPARE(canvas->size(), QSize(m_window->game().canvasWidth(), m_window->game().canvasHeight()));
+    QCOMPARE(m_window->startButton()->y(), canvas->height() + 15);
+    QCOMPARE(m_window->startButton()->x(), 8 + 41);
+    QCOMPARE(m_window->highScoresButton()->y(), canvas->height() + 15);
+    QVERIFY(m_window->highScoresButton()->x() > m_window->startButton()->geometry().right());
+    QVERIFY(m_window->rect().contains(m_window->timeLabel()->geometry()));
+    QCOMPARE(m_window->startButton()->toolTip(), QStringLiteral("Start the game"));
+
+    QVERIFY(m_window->timeLabel()->isVisible());
+    QTest::mouseClick(m_window->timeClickArea(), Qt::LeftButton);
+    QVERIFY(!m_window->timeLabel()->isVisible());
+    QTest::mouseClick(m_window->timeClickArea(), Qt::LeftButton);
+    QVERIFY(m_window->timeLabel()->isVisible());
 }
 
 QTEST_MAIN(GameWindowTest)

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "surface.h"
+
+// Lets test failures show a surface's size and first pixels instead of its raw bytes.
+void PrintTo(const Surface& surface, std::ostream* out);
+
+// Builders of picture files byte by byte, so the loader is tested on layouts that Qt would never write.
+
+void appendU16(std::string& out, std::uint32_t value);
+void appendU32(std::string& out, std::uint32_t value);
+
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
+constexpr std::uint32_t kBiRle4 = 2;
+constexpr std::uint32_t kBiBitfields = 3;
+
+// The headers of a Windows bitmap file. A negative height stores the rows top-down.
+struct BitmapLayout {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint16_t bitCount = 24;
+    std::uint32_t compression = kBiRgb;
+    std::vector<Rgb> palette;
+    std::vector<std::uint32_t> bitfieldMasks;
+    // The 12-byte header of OS/2 bitmaps, with three-byte palette entries.
+    bool coreHeader = false;
+};
+
+// The whole file: file header, info header, masks, palette, then the pixel data as given.
+std::string bitmapFile(const BitmapLayout& layout, const std::string& pixelData);
+
+// Raw pixel value at (x, y): a palette index up to 8 bits, the packed 16-bit word, or 0x00RRGGBB for 24 and
+// 32 bits.
+using RawPixels = std::function<std::uint32_t(int x, int y)>;
+
+// Uncompressed pixel rows in the layout's row order, each padded to four bytes.
+std::string packRows(const BitmapLayout& layout, const RawPixels& raw);
+
+// A complete uncompressed bitmap file.
+std::string bitmapOf(const BitmapLayout& layout, const RawPixels& raw);
+
+// A 24-bit bitmap of the surface.
+std::string bitmapOf(const Surface& surface);
+
+// A placeable Windows metafile of width x height units that fills an ellipse over the whole frame with a solid
+// red brush. At 72 units per inch a unit is one pixel.
+std::string redEllipseMetafile(int width, int height, int unitsPerInch = 72);
