@@ -1,12 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <vector>
-
 #include "frame_composer.h"
 #include "game_state.h"
 #include "hit_tests.h"
 #include "mask_bits.h"
+#include "memcpy_baseline.h"
 #include "ratio_reporter.h"
 #include "surface.h"
 
@@ -87,17 +85,6 @@ struct BusyTheme {
     }
 };
 
-void memcpyOf(benchmark::State& state, std::size_t bytes)
-{
-    std::vector<char> from(bytes, 1);
-    std::vector<char> to(bytes, 0);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-}
-
 void BM_WholeFrame(benchmark::State& state)
 {
     BusyTheme theme;
@@ -105,11 +92,10 @@ void BM_WholeFrame(benchmark::State& state)
     for (auto _ : state) {
         composeMainFrame(theme.backBuffer, theme.pictures.picBg1, theme.state, theme.pictures);
         const bool hit = MasksOverlap(theme.state.ObjX[current], theme.state.ObjY[current], theme.state.ContX[current],
-                                      theme.state.ContY[current], theme.objectSolid,
-                                      theme.tubeSolid, theme.overlap);
-        const bool delivered = CentreInBox(theme.state.ObjX[current], theme.state.ObjY[current], theme.state.BoxX[0],
-                                           theme.state.BoxY[0], theme.pictures.PicMask[current],
-                                           theme.pictures.PicPlainMask[0]);
+                                      theme.state.ContY[current], theme.objectSolid, theme.tubeSolid, theme.overlap);
+        const bool delivered =
+            CentreInBox(theme.state.ObjX[current], theme.state.ObjY[current], theme.state.BoxX[0], theme.state.BoxY[0],
+                        theme.pictures.PicMask[current], theme.pictures.PicPlainMask[0]);
         benchmark::DoNotOptimize(hit);
         benchmark::DoNotOptimize(delivered);
         benchmark::ClobberMemory();
@@ -119,7 +105,7 @@ BENCHMARK(BM_WholeFrame);
 
 void BM_MemcpyTwoFrames(benchmark::State& state)
 {
-    memcpyOf(state, 2 * static_cast<std::size_t>(kCanvasWidth) * kCanvasHeight * sizeof(Rgb));
+    runMemcpyBaseline(state, 2 * static_cast<std::size_t>(kCanvasWidth) * kCanvasHeight * sizeof(Rgb));
 }
 BENCHMARK(BM_MemcpyTwoFrames);
 
@@ -144,7 +130,7 @@ BENCHMARK(BM_WallTestNoOverlap);
 
 void BM_MemcpyWallMaskBytes(benchmark::State& state)
 {
-    memcpyOf(state, static_cast<std::size_t>(kWallMaskWidth) * kWallMaskHeight * sizeof(Rgb));
+    runMemcpyBaseline(state, static_cast<std::size_t>(kWallMaskWidth) * kWallMaskHeight * sizeof(Rgb));
 }
 BENCHMARK(BM_MemcpyWallMaskBytes);
 

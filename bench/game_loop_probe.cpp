@@ -20,6 +20,7 @@
 #include "frm_main.h"
 #include "prompts.h"
 #include "pump.h"
+#include "registry_store.h"
 #include "sdl_sound_player.h"
 #include "surface_canvas.h"
 
@@ -92,6 +93,12 @@ public:
         m_messages.push_back("input box: " + prompt);
         return {};
     }
+    std::optional<std::string> chooseTheme(const std::string&) override
+    {
+        m_messages.push_back("theme chooser");
+        return std::nullopt;
+    }
+    void showAbout() override { m_messages.push_back("About window"); }
     const std::vector<std::string>& messages() const { return m_messages; }
 
 private:
@@ -141,7 +148,9 @@ int main(int argc, char* argv[])
     SdlSoundPlayer sound;
     CountingPump pump(clock, static_cast<std::int64_t>(seconds * 1000.0));
     RecordingPrompts prompts;
-    FrmMain window(folder.path().toStdString(), {clock, sound, pump, &prompts});
+    QTemporaryDir settings;
+    RegistryStore registry(settings.path().toStdString());
+    FrmMain window(folder.path().toStdString(), {clock, sound, pump, registry, &prompts});
     pump.watch(window);
     window.start();
     window.show();

@@ -1,9 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <vector>
-
 #include "draw_masked.h"
+#include "memcpy_baseline.h"
 #include "ratio_reporter.h"
 #include "surface.h"
 
@@ -38,18 +36,6 @@ Surface patterned(int w, int h)
     return surface;
 }
 
-void memcpyOf(benchmark::State& state, std::size_t bytes)
-{
-    std::vector<char> from(bytes, 1);
-    std::vector<char> to(bytes, 0);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-}
-
 void BM_DrawMasked64(benchmark::State& state)
 {
     Surface dest = patterned(kCanvasWidth, kCanvasHeight);
@@ -69,7 +55,7 @@ BENCHMARK(BM_DrawMasked64);
 // DrawMasked makes two passes over the sprite's pixels.
 void BM_MemcpyDrawMaskedBytes(benchmark::State& state)
 {
-    memcpyOf(state, 2 * kSpriteSide * kSpriteSide * sizeof(Rgb));
+    runMemcpyBaseline(state, 2 * kSpriteSide * kSpriteSide * sizeof(Rgb));
 }
 BENCHMARK(BM_MemcpyDrawMaskedBytes);
 
@@ -90,7 +76,7 @@ BENCHMARK_CAPTURE(BM_WholeSurface, SrcInvert, RasterOp::SrcInvert);
 
 void BM_MemcpySurfaceBytes(benchmark::State& state)
 {
-    memcpyOf(state, static_cast<std::size_t>(kCanvasWidth) * kCanvasHeight * sizeof(Rgb));
+    runMemcpyBaseline(state, static_cast<std::size_t>(kCanvasWidth) * kCanvasHeight * sizeof(Rgb));
 }
 BENCHMARK(BM_MemcpySurfaceBytes);
 

@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "clock.h"
 #include "frm_main.h"
 #include "qt_pump.h"
+#include "registry_store.h"
 #include "sdl_sound_player.h"
 
 int main(int argc, char* argv[])
@@ -14,7 +16,9 @@ int main(int argc, char* argv[])
     SteadyClock clock;
     SdlSoundPlayer sound;
     QtPump pump;
-    FrmMain window(QCoreApplication::applicationDirPath().toStdString(), {clock, sound, pump});
+    RegistryStore registry(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
+                           "/Helmwick");
+    FrmMain window(QCoreApplication::applicationDirPath().toStdString(), {clock, sound, pump, registry});
     window.start();
     window.show();
     return app.exec();

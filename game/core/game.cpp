@@ -2,6 +2,7 @@
 
 #include "file_lookup.h"
 #include "game_view.h"
+#include "program_folder_record.h"
 #include "prompts.h"
 #include "pump.h"
 #include "theme_files.h"
@@ -21,6 +22,7 @@ Game::Game(std::string programFolder, GameServices services)
 
 void Game::Form_Initialize()
 {
+    recordProgramFolder(m_services.registry, m_programFolder);
     ThemeName = ThemeFiles::kDefaultTheme;
 }
 
@@ -87,10 +89,10 @@ void Game::reportLoadFailure(const std::string& name, const ThemeLoadError& erro
             MessageIcon::Exclamation);
         return;
     }
-    m_services.prompts.message("Theme damaged",
-                               "The theme " + name + " is damaged and can not be loaded:\r\n" + error.message +
-                                   "\r\nLoading default theme..",
-                               MessageIcon::Exclamation);
+    m_services.prompts.message(
+        "Theme damaged",
+        "The theme " + name + " is damaged and can not be loaded:\r\n" + error.message + "\r\nLoading default theme..",
+        MessageIcon::Exclamation);
 }
 
 void Game::applyTheme(const std::string& name, ThemePackage package)

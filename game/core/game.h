@@ -14,6 +14,7 @@ class Clock;
 class GameView;
 class Prompts;
 class Pump;
+class RegistryStore;
 class SoundPlayer;
 
 // Everything the rules need from outside: the clock, the sound, the dialogs, the event pump and the window.
@@ -23,6 +24,7 @@ struct GameServices {
     Prompts& prompts;
     Pump& pump;
     GameView& view;
+    RegistryStore& registry;
 };
 
 constexpr int kLeftButton = 1;

@@ -374,7 +374,7 @@ bool Hive::hasKey(std::string_view path) const
 
 bool Hive::createKey(std::string_view path)
 {
-    if (hasKey(path) || !isKeyPath(path))
+    if (!isKeyPath(path) || hasKey(path))
         return false;
     m_keys[sortKey(path)].path = std::string(path);
     return true;
@@ -388,10 +388,8 @@ HiveKey* Hive::openKey(std::string_view path)
     const auto found = m_keys.find(key);
     if (found != m_keys.end())
         return &found->second;
-    if (path.empty()) {
-        HiveKey& rootKey = m_keys[key];
-        return &rootKey;
-    }
+    if (path.empty())
+        return &m_keys[key];
     const std::string below = key + kSortSeparator;
     const auto next = m_keys.lower_bound(below);
     if (next == m_keys.end() || !startsWith(next->first, below))

@@ -10,7 +10,8 @@
 // and named values of text (REG_SZ) or 32-bit integers (REG_DWORD), names matched without regard to case.
 // Linux has no registry, so each root is a text hive file in the registry's export format, named after the
 // root ("HKEY_LOCAL_MACHINE.reg"), in a folder of the user's configuration. The machine root is a file like
-// the others: writing it needs no privileges.
+// the others: writing it needs no privileges. Text is UTF-8, the platform's own encoding, where the
+// registry took the ANSI code page.
 //
 // Every failure is silent, as the game expects of its registry: a key that cannot be created or a value that
 // cannot be written leaves the hive as it was, and a read that fails yields the empty value.

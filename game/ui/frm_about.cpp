@@ -79,8 +79,8 @@ void FrmAbout::buildControls()
 
     m_lblTit = makeLabel(this, QRect(96, 0, 217, 33), fontOf(QStringLiteral("Arial Black"), 18, true), Qt::red,
                          Qt::AlignCenter);
-    m_lblVersion = makeLabel(this, QRect(104, 32, 209, 16), fontOf(QStringLiteral("Arial"), 9.75),
-                             QColor(0, 0, 255), Qt::AlignCenter);
+    m_lblVersion = makeLabel(this, QRect(104, 32, 209, 16), fontOf(QStringLiteral("Arial"), 9.75), QColor(0, 0, 255),
+                             Qt::AlignCenter);
 
     m_picCont = new QWidget(this);
     m_picCont->setGeometry(104, 48, 217, 121);
@@ -91,8 +91,9 @@ void FrmAbout::buildControls()
     m_lblDisc = makeLabel(this, QRect(8, 104, 89, 89), fontOf(QStringLiteral("Arial"), 6.75), Qt::red,
                           Qt::AlignLeft | Qt::AlignTop);
     m_lblDisc->setWordWrap(true);
-    m_lblDisc->setText(QStringLiteral("Use this product at your own risk. Do not blame me if anything goes wrong. "
-                                      "If you don't agree with this, then stop using this product."));
+    m_lblDisc->setText(
+        QStringLiteral("Use this product at your own risk. Do not blame me if anything goes wrong. "
+                       "If you don't agree with this, then stop using this product."));
     m_lblCopyright = makeLabel(this, QRect(96, 176, 216, 13), fontOf(QStringLiteral("Arial"), 7, true),
                                QColor(80, 80, 255), Qt::AlignCenter);
     m_imgLogo->raise();
@@ -109,7 +110,7 @@ void FrmAbout::Form_Load()
     const auto part = [&parts](int i) { return i < parts.size() ? parts[i].toInt() : 0; };
     m_lblVersion->setText(QString::fromStdString(versionText(part(0), part(1), part(2))));
     setDescription(QStringLiteral("A game to test how accurate you are with the mouse"));
-    m_lblCopyright->setText(QStringLiteral("Copyright \u00A9 2026 Helmwick. All rights reserved."));
+    m_lblCopyright->setText(QStringLiteral("Copyright \u00A9 2026 Helmwick"));
 }
 
 void FrmAbout::setDescription(const QString& text)

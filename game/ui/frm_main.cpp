@@ -20,7 +20,7 @@ constexpr int kCanvasLeft = 8;
 constexpr int kCanvasTop = 8;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 33;
-constexpr int kButtonRowGap = 15;    // from the canvas's height to the buttons' top
+constexpr int kButtonRowGap = 15;  // from the canvas's height to the buttons' top
 constexpr int kStartButtonIndent = 41;
 constexpr double kFrameAllowancePx = 350.0 / 15.0;  // the window's outer width beyond the canvas
 constexpr int kBottomMargin = 8;
@@ -38,8 +38,8 @@ FrmMain::FrmMain(const std::string& programFolder, FrmMainServices services)
         });
         prompts = m_ownPrompts.get();
     }
-    m_game = std::make_unique<Game>(programFolder,
-                                    GameServices{services.clock, services.sound, *prompts, services.pump, *this});
+    m_game = std::make_unique<Game>(
+        programFolder, GameServices{services.clock, services.sound, *prompts, services.pump, *this, services.registry});
     buildControls();
     connectControls();
 }
@@ -61,9 +61,9 @@ void FrmMain::buildControls()
     for (QPushButton* button : {m_Command1, m_cmdShowHighscores})
         button->setFixedSize(kButtonWidth, kButtonHeight);
 
-    m_imgAbout = new ImageButton(drawAboutButtonPicture(),
-                                 QStringLiteral("Lef click for program About, right click for description of this theme"),
-                                 this);
+    m_imgAbout =
+        new ImageButton(drawAboutButtonPicture(),
+                        QStringLiteral("Lef click for program About, right click for description of this theme"), this);
     m_Image2 = new ImageButton(drawThemeButtonPicture(), QStringLiteral("Change the theme"), this);
 
     m_lblTime = new QLabel(QStringLiteral("00.00"), this);

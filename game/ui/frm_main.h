@@ -17,6 +17,7 @@ struct FrmMainServices {
     Clock& clock;
     SoundPlayer& sound;
     Pump& pump;
+    RegistryStore& registry;
     Prompts* prompts = nullptr;  // nothing: real message boxes over this window
 };
 

@@ -36,7 +36,9 @@ SdlSoundPlayer::SdlSoundPlayer() : m_defaultCue(synthesiseDefaultCue())
 {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
-    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
+    // No format changes allowed: SDL converts for the device, so the built-in cue's raw samples, made for
+    // exactly this format, play at their pitch and length whatever the device's own format.
+    if (Mix_OpenAudioDevice(kSampleRate, AUDIO_S16SYS, 2, kChunkFrames, nullptr, 0) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }

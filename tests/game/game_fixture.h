@@ -8,13 +8,16 @@
 #include "fake_services.h"
 #include "game.h"
 #include "recording_view.h"
+#include "registry_store.h"
 #include "theme_builder.h"
 
 // A program folder in a temporary directory, a game over it with fake services, and helpers that act as the
 // player's hand.
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() : game(m_folder.path().toStdString(), {clock, sound, prompts, pump, view})
+    GameFixture()
+        : registry(m_settings.path().toStdString()),
+          game(m_folder.path().toStdString(), {clock, sound, prompts, pump, view, registry})
     {
         // A round that nothing ends would spin for ever: fail the test and close the window instead.
         pump.whenIdle = [this] {
@@ -82,11 +85,13 @@ protected:
     }
 
     QTemporaryDir m_folder;
+    QTemporaryDir m_settings;
     FakeClock clock;
     RecordingSound sound;
     ScriptedPrompts prompts;
     ScriptedPump pump;
     RecordingView view;
+    RegistryStore registry;
     Game game;
 
 private:

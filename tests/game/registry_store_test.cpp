@@ -380,6 +380,7 @@ TEST(RegistryStoreConcurrency, TwoProgramsWritingAtOnceKeepEachOthersValues)
     // Both are running before either writes its first value.
     for (QProcess& writer : writers) {
         writer.write("go\n");
+        ASSERT_TRUE(writer.waitForBytesWritten());
         writer.closeWriteChannel();
     }
     for (QProcess& writer : writers) {

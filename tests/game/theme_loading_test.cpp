@@ -113,3 +113,12 @@ TEST_F(ThemeLoading, SmallerThemeAfterLargerLeavesNoTrace)
         EXPECT_FALSE(game.state().ObjActive[i]);
     }
 }
+
+TEST_F(ThemeLoading, StartUpRecordsTheProgramFolder)
+{
+    writeTheme(programFolder(), "Theme1", makeRowTheme(3));
+    startUp();
+    const RegistryValue path = registry.RegistryReadValue(RootKey::LocalMachine, "Software\\Helmwick\\Vantor", "Path");
+    ASSERT_TRUE(std::holds_alternative<std::string>(path));
+    EXPECT_EQ(std::get<std::string>(path), programFolder());
+}

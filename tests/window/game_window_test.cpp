@@ -11,6 +11,7 @@
 #include "frm_main.h"
 #include "high_score_panel.h"
 #include "high_score_table.h"
+#include "registry_store.h"
 #include "score_time.h"
 #include "surface_canvas.h"
 #include "theme_files.h"
@@ -82,6 +83,8 @@ private:
     RecordingSound m_sound;
     ScriptedPrompts m_prompts;
     ScriptedQtPump m_pump;
+    QTemporaryDir m_settings;
+    std::unique_ptr<RegistryStore> m_registry = std::make_unique<RegistryStore>(m_settings.path().toStdString());
     std::unique_ptr<FrmMain> m_window;
     QPointF m_hand;
     QPointF m_grab;
@@ -101,7 +104,7 @@ void GameWindowTest::init()
 void GameWindowTest::makeWindow()
 {
     m_window = std::make_unique<FrmMain>(m_folder.path().toStdString(),
-                                         FrmMainServices{m_clock, m_sound, m_pump, &m_prompts});
+                                         FrmMainServices{m_clock, m_sound, m_pump, *m_registry, &m_prompts});
     m_pump.onStuck = [this] {
         QTest::qFail("the round did not end", __FILE__, __LINE__);
         m_window->game().Form_Unload();
@@ -114,7 +117,8 @@ void GameWindowTest::makeWindow()
 void GameWindowTest::post(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
 {
     SurfaceCanvas* canvas = m_window->canvas();
-    QCoreApplication::postEvent(canvas, new QMouseEvent(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier));
+    QCoreApplication::postEvent(canvas,
+                                new QMouseEvent(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier));
 }
 
 // A solid mask pixel near the object's centre, where a press picks the object up.
@@ -264,8 +268,9 @@ void GameWindowTest::themeWithoutBoxFileFallsBackToTheme1()
     m_window->game().LoadTheme("Workshop");
     QCOMPARE(m_prompts.messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(m_prompts.messages[0].title), QStringLiteral("File(s) missing"));
-    QCOMPARE(QString::fromStdString(m_prompts.messages[0].text),
-             QStringLiteral("There is an important file missing. Can not load theme Workshop\r\nLoading default theme.."));
+    QCOMPARE(
+        QString::fromStdString(m_prompts.messages[0].text),
+        QStringLiteral("There is an important file missing. Can not load theme Workshop\r\nLoading default theme.."));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Vantor - Theme1"));
 }
 
