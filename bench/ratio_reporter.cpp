@@ -26,8 +26,8 @@ void RatioReporter::Finalize()
         if (measured == m_timePerIteration.end() || baseline == m_timePerIteration.end() || baseline->second <= 0)
             continue;
         const double value = measured->second / baseline->second;
-        std::printf("%-52s %9.2fx %7.1fx %s\n", (ratio.measured + " / " + ratio.baseline).c_str(), value,
-                    ratio.target, value <= ratio.target ? "within" : "OVER");
+        std::printf("%-52s %9.2fx %7.1fx %s\n", (ratio.measured + " / " + ratio.baseline).c_str(), value, ratio.target,
+                    value <= ratio.target ? "within" : "OVER");
     }
 }
 

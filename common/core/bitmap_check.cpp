@@ -23,8 +23,8 @@ std::uint32_t readU32(std::string_view bytes, std::size_t at)
 
 std::uint16_t readU16(std::string_view bytes, std::size_t at)
 {
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) |
-                                      static_cast<std::uint8_t>(bytes[at + 1]) << 8);
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1])
+                                                                                 << 8);
 }
 
 struct BitmapHeader {
@@ -98,20 +98,20 @@ std::optional<std::string> checkBitmap(std::string_view bytes)
 
     std::uint64_t needed = 0;
     switch (header.compression) {
-    case kBiRgb:
-    case kBiBitfields:
-    case kBiAlphaBitfields: {
-        const std::uint64_t stride = ((static_cast<std::uint64_t>(header.width) * bits + 31) / 32) * 4;
-        needed = stride * static_cast<std::uint64_t>(rows);
-        break;
-    }
-    case kBiRle8:
-    case kBiRle4:
-        // Run-length data has no fixed length; the header's own count is all there is to check.
-        needed = header.imageSize;
-        break;
-    default:
-        return "unsupported bitmap compression " + std::to_string(header.compression);
+        case kBiRgb:
+        case kBiBitfields:
+        case kBiAlphaBitfields: {
+            const std::uint64_t stride = ((static_cast<std::uint64_t>(header.width) * bits + 31) / 32) * 4;
+            needed = stride * static_cast<std::uint64_t>(rows);
+            break;
+        }
+        case kBiRle8:
+        case kBiRle4:
+            // Run-length data has no fixed length; the header's own count is all there is to check.
+            needed = header.imageSize;
+            break;
+        default:
+            return "unsupported bitmap compression " + std::to_string(header.compression);
     }
     if (needed > available)
         return "the pixel data ends after " + std::to_string(available) + " of " + std::to_string(needed) +

@@ -5,7 +5,8 @@
 namespace {
 
 // Both walls run the full height; the floor joins them along the bottom.
-void drawU(Surface& surface, Rgb colour) {
+void drawU(Surface& surface, Rgb colour)
+{
     const int w = surface.width();
     const int h = surface.height();
     for (int y = 0; y < h; ++y) {
@@ -20,15 +21,18 @@ void drawU(Surface& surface, Rgb colour) {
 
 }  // namespace
 
-int defaultTubeWidth(int objectWidth) {
+int defaultTubeWidth(int objectWidth)
+{
     return std::max(objectWidth, 0) + 14;
 }
 
-int defaultTubeHeight(int objectHeight) {
+int defaultTubeHeight(int objectHeight)
+{
     return 2 * std::max(objectHeight, 0) + 2;
 }
 
-DefaultTube makeDefaultTube(int objectWidth, int objectHeight) {
+DefaultTube makeDefaultTube(int objectWidth, int objectHeight)
+{
     const int w = defaultTubeWidth(objectWidth);
     const int h = defaultTubeHeight(objectHeight);
     DefaultTube tube{Surface(w, h, kWhite), Surface(w, h, kWhite)};

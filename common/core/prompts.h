@@ -16,8 +16,7 @@ public:
     virtual void message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
 
     // A modal input box; returns the text typed, or an empty text when cancelled.
-    virtual std::string input(const std::string& prompt, const std::string& title,
-                              const std::string& defaultText) = 0;
+    virtual std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
 
     // The theme chooser over the folders of `programFolder`: the picked folder's name, or nothing when
     // cancelled.

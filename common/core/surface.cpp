@@ -55,8 +55,8 @@ struct ClippedCopy {
 
 // Clips one axis: the run of `length` pixels starting at dest `d` and source `s` shrinks until it lies inside
 // [0, destLimit) and [0, srcLimit). Works in 64 bits so extreme arguments cannot overflow.
-bool clipAxis(long long d, long long s, long long length, long long destLimit, long long srcLimit,
-              int& clippedDest, int& clippedSrc, int& clippedLength)
+bool clipAxis(long long d, long long s, long long length, long long destLimit, long long srcLimit, int& clippedDest,
+              int& clippedSrc, int& clippedLength)
 {
     const long long shift = std::max(0LL, std::max(-d, -s));
     d += shift;
@@ -93,26 +93,25 @@ void combineRows(Surface& dest, const Surface& src, const ClippedCopy& c, Op op)
 void blitClipped(Surface& dest, const Surface& src, const ClippedCopy& c, RasterOp op)
 {
     switch (op) {
-    case RasterOp::SrcCopy:
-        for (int y = 0; y < c.h; ++y)
-            std::memmove(dest.row(c.destY + y) + c.destX, src.row(c.srcY + y) + c.srcX, sizeof(Rgb) * c.w);
-        return;
-    case RasterOp::MergePaint:
-        combineRows(dest, src, c, [](Rgb s, Rgb d) { return (~s | d) & kWhite; });
-        return;
-    case RasterOp::SrcAnd:
-        combineRows(dest, src, c, [](Rgb s, Rgb d) { return s & d; });
-        return;
-    case RasterOp::SrcInvert:
-        combineRows(dest, src, c, [](Rgb s, Rgb d) { return s ^ d; });
-        return;
+        case RasterOp::SrcCopy:
+            for (int y = 0; y < c.h; ++y)
+                std::memmove(dest.row(c.destY + y) + c.destX, src.row(c.srcY + y) + c.srcX, sizeof(Rgb) * c.w);
+            return;
+        case RasterOp::MergePaint:
+            combineRows(dest, src, c, [](Rgb s, Rgb d) { return (~s | d) & kWhite; });
+            return;
+        case RasterOp::SrcAnd:
+            combineRows(dest, src, c, [](Rgb s, Rgb d) { return s & d; });
+            return;
+        case RasterOp::SrcInvert:
+            combineRows(dest, src, c, [](Rgb s, Rgb d) { return s ^ d; });
+            return;
     }
 }
 
 }  // namespace
 
-void BitBlt(Surface& dest, int destX, int destY, int w, int h, const Surface& src, int srcX, int srcY,
-            RasterOp op)
+void BitBlt(Surface& dest, int destX, int destY, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op)
 {
     ClippedCopy c{destX, destY, srcX, srcY, w, h};
     if (!clip(c, dest, src))

@@ -21,9 +21,21 @@ inline const std::string kDefaultTheme = "Theme1";
 // A package holds 1 to 21 objects, indices 0 to 20.
 constexpr int kMaxObjects = 21;
 
-inline std::string objectPicture(int index) { return "ss" + std::to_string(index) + ".bmp"; }
-inline std::string objectMask(int index) { return "sm" + std::to_string(index) + ".bmp"; }
-inline std::string tubePicture(int index) { return "cs" + std::to_string(index) + ".bmp"; }
-inline std::string tubeMask(int index) { return "cm" + std::to_string(index) + ".bmp"; }
+inline std::string objectPicture(int index)
+{
+    return "ss" + std::to_string(index) + ".bmp";
+}
+inline std::string objectMask(int index)
+{
+    return "sm" + std::to_string(index) + ".bmp";
+}
+inline std::string tubePicture(int index)
+{
+    return "cs" + std::to_string(index) + ".bmp";
+}
+inline std::string tubeMask(int index)
+{
+    return "cm" + std::to_string(index) + ".bmp";
+}
 
 }  // namespace ThemeFiles

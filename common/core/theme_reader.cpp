@@ -38,8 +38,7 @@ std::optional<std::string> readPositions(const std::string& path, std::vector<Th
                        std::to_string(objects.size()) + " has " + std::to_string(k) + " of its 4 lines)";
             std::optional<std::int16_t> number = parseNumberRecord(*line);
             if (!number)
-                return lineProblem(path, reader.lineNumber(),
-                                   "\"" + *line + "\" is not a number from -32768 to 32767");
+                return lineProblem(path, reader.lineNumber(), "\"" + *line + "\" is not a number from -32768 to 32767");
             values[k] = *number;
         }
         ThemeObject object;
@@ -128,15 +127,15 @@ ThemeReadResult readThemePackage(const std::string& programFolder, const std::st
     const std::string positionsPath = findInFolder(folder, ThemeFiles::kPositions);
     const std::string boxPath = findInFolder(folder, ThemeFiles::kBoxPosition);
     if (!FileExist(positionsPath) || !FileExist(boxPath)) {
-        return ThemeReadResult::failure(
-            {ThemeLoadProblem::MissingTextFile,
-             "The theme \"" + name + "\" lacks \"" + ThemeFiles::kPositions + "\" or \"" +
-                 ThemeFiles::kBoxPosition + "\"."});
+        return ThemeReadResult::failure({ThemeLoadProblem::MissingTextFile, "The theme \"" + name + "\" lacks \"" +
+                                                                                ThemeFiles::kPositions + "\" or \"" +
+                                                                                ThemeFiles::kBoxPosition + "\"."});
     }
 
     ThemePackage package;
-    package.sounds = {findInFolder(folder, ThemeFiles::kHitTubeSound), findInFolder(folder, ThemeFiles::kPutInContSound),
-                      findInFolder(folder, ThemeFiles::kPickupSound), findInFolder(folder, ThemeFiles::kLetGoSound)};
+    package.sounds = {findInFolder(folder, ThemeFiles::kHitTubeSound),
+                      findInFolder(folder, ThemeFiles::kPutInContSound), findInFolder(folder, ThemeFiles::kPickupSound),
+                      findInFolder(folder, ThemeFiles::kLetGoSound)};
     if (auto problem = readPositions(positionsPath, package.objects))
         return damaged(*problem);
     if (auto problem = readBoxPosition(boxPath, package))

@@ -36,7 +36,9 @@ bool looksLikeMetafile(std::string_view bytes)
 {
     if (bytes.size() < 18)
         return false;
-    const auto byte = [&bytes](std::size_t i) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[i])); };
+    const auto byte = [&bytes](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[i]));
+    };
     const std::uint32_t key = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
     if (key == kPlaceableKey)
         return true;

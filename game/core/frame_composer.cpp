@@ -20,8 +20,7 @@ void composeWithoutTube(Surface& backBuffer, const Surface& blank, const GameSta
 
 }  // namespace
 
-void composeMainFrame(Surface& backBuffer, const Surface& blank, const GameState& state,
-                      const ThemePictures& pictures)
+void composeMainFrame(Surface& backBuffer, const Surface& blank, const GameState& state, const ThemePictures& pictures)
 {
     composeWithoutTube(backBuffer, blank, state, pictures);
     const int tube = state.CurCont;
@@ -30,8 +29,7 @@ void composeMainFrame(Surface& backBuffer, const Surface& blank, const GameState
                    pictures.PicContMask[tube]);
 }
 
-void composeSlideFrame(Surface& backBuffer, const Surface& blank, const GameState& state,
-                       const ThemePictures& pictures)
+void composeSlideFrame(Surface& backBuffer, const Surface& blank, const GameState& state, const ThemePictures& pictures)
 {
     composeWithoutTube(backBuffer, blank, state, pictures);
 }

@@ -56,8 +56,8 @@ void Game::PicCanvas_MouseMove(double x, double y)
         return;
     if (hasCurrentObject()) {
         const int current = m_state.CurObj;
-        const bool over = CheckForDrag(*px, *py, m_state.ObjX[current], m_state.ObjY[current],
-                                       m_pictures.PicMask[current]);
+        const bool over =
+            CheckForDrag(*px, *py, m_state.ObjX[current], m_state.ObjY[current], m_pictures.PicMask[current]);
         if (over && m_MouseHeld)
             m_DraggingObj = true;
         if (m_DraggingObj) {
@@ -99,9 +99,8 @@ void Game::DropBack()
     const int current = m_state.CurObj;
     std::int16_t& x = m_state.ObjX[current];
     std::int16_t& y = m_state.ObjY[current];
-    const CanvasPoint target =
-        restingPlace(m_state.ContX[current], m_state.ContY[current], m_pictures.PicCont[current],
-                     m_pictures.PicSprite[current]);
+    const CanvasPoint target = restingPlace(m_state.ContX[current], m_state.ContY[current], m_pictures.PicCont[current],
+                                            m_pictures.PicSprite[current]);
     for (;;) {
         const CanvasPoint before{x, y};
         StepTowards(m_canvasWidth, m_canvasHeight, x, y, target.x, target.y);

@@ -109,10 +109,9 @@ bool Game::allDelivered() const
 
 void Game::showFailure(int number, const std::string& description)
 {
-    m_services.prompts.message("uhh oh!!",
-                               "Error: " + std::to_string(number) + "\r\n" + description +
-                                   "\r\nProblem in main rendering loop",
-                               MessageIcon::Critical);
+    m_services.prompts.message(
+        "uhh oh!!", "Error: " + std::to_string(number) + "\r\n" + description + "\r\nProblem in main rendering loop",
+        MessageIcon::Critical);
     m_StopRendering = true;
 }
 

@@ -44,8 +44,7 @@ QImage drawTitlePicture()
     QFont subtitleFont(QStringLiteral("DejaVu Sans"), 11);
     painter.setFont(subtitleFont);
     painter.setPen(QColor(30, 70, 120));
-    painter.drawText(QRect(0, 140, kTitleWidth, 30), Qt::AlignCenter,
-                     QStringLiteral("How steady is your hand?"));
+    painter.drawText(QRect(0, 140, kTitleWidth, 30), Qt::AlignCenter, QStringLiteral("How steady is your hand?"));
     painter.drawText(QRect(0, 190, kTitleWidth, 30), Qt::AlignCenter, QStringLiteral("Press Start to play"));
     return image;
 }

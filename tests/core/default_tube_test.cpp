@@ -4,12 +4,14 @@
 
 namespace {
 
-bool solid(const Surface& mask, int x, int y) {
+bool solid(const Surface& mask, int x, int y)
+{
     return mask.pixel(x, y) == kBlack;
 }
 
 // A solid w x h block at (x, y) against the tube mask at the origin.
-bool blockTouches(const Surface& tubeMask, int x, int y, int w, int h) {
+bool blockTouches(const Surface& tubeMask, int x, int y, int w, int h)
+{
     for (int dy = 0; dy < h; ++dy)
         for (int dx = 0; dx < w; ++dx)
             if (solid(tubeMask, x + dx, y + dy))
@@ -19,7 +21,8 @@ bool blockTouches(const Surface& tubeMask, int x, int y, int w, int h) {
 
 }  // namespace
 
-TEST(DefaultTube, IsFourteenWiderAndTwiceAsHighPlusTwo) {
+TEST(DefaultTube, IsFourteenWiderAndTwiceAsHighPlusTwo)
+{
     const DefaultTube tube = makeDefaultTube(30, 20);
     EXPECT_EQ(tube.picture.width(), 44);
     EXPECT_EQ(tube.picture.height(), 42);
@@ -31,7 +34,8 @@ TEST(DefaultTube, IsFourteenWiderAndTwiceAsHighPlusTwo) {
     EXPECT_EQ(empty.picture.height(), 2);
 }
 
-TEST(DefaultTube, IsACyanUFiveThickOpenAtTheTopWithAMatchingMask) {
+TEST(DefaultTube, IsACyanUFiveThickOpenAtTheTopWithAMatchingMask)
+{
     const DefaultTube tube = makeDefaultTube(31, 17);
     const int w = tube.picture.width();
     const int h = tube.picture.height();
@@ -54,7 +58,8 @@ TEST(DefaultTube, IsACyanUFiveThickOpenAtTheTopWithAMatchingMask) {
     EXPECT_EQ(tube.picture.pixel(w / 2, h - 6), kWhite);
 }
 
-TEST(DefaultTube, ItsObjectRestsOnTheFloorAgainstTheLeftWallWithoutTouching) {
+TEST(DefaultTube, ItsObjectRestsOnTheFloorAgainstTheLeftWallWithoutTouching)
+{
     const int w = 26;
     const int h = 33;
     const DefaultTube tube = makeDefaultTube(w, h);

@@ -16,7 +16,8 @@ namespace {
 
 const std::string kProgramFolder = PROGRAM_FOLDER_FOR_TESTS;
 
-ThemePackage loadShipped(const std::string& name) {
+ThemePackage loadShipped(const std::string& name)
+{
     const ThemeReadResult result = readThemePackage(kProgramFolder, name);
     if (!result) {
         ADD_FAILURE() << name << " does not load: " << result.error().message;
@@ -25,23 +26,27 @@ ThemePackage loadShipped(const std::string& name) {
     return result.value();
 }
 
-std::string readBytes(const std::string& path) {
+std::string readBytes(const std::string& path)
+{
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::uint32_t littleEndian(const std::string& bytes, std::size_t at, int width) {
+std::uint32_t littleEndian(const std::string& bytes, std::size_t at, int width)
+{
     std::uint32_t value = 0;
     for (int i = width - 1; i >= 0; --i)
         value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
     return value;
 }
 
-bool solid(const Surface& mask, int x, int y) {
+bool solid(const Surface& mask, int x, int y)
+{
     return mask.pixel(x, y) == kBlack;
 }
 
-::testing::AssertionResult maskFollowsPicture(const Surface& picture, const Surface& mask) {
+::testing::AssertionResult maskFollowsPicture(const Surface& picture, const Surface& mask)
+{
     if (picture.width() != mask.width() || picture.height() != mask.height())
         return ::testing::AssertionFailure() << "the mask has another size than its picture";
     for (int y = 0; y < picture.height(); ++y) {
@@ -54,7 +59,8 @@ bool solid(const Surface& mask, int x, int y) {
     return ::testing::AssertionSuccess();
 }
 
-int solidPixels(const Surface& mask) {
+int solidPixels(const Surface& mask)
+{
     int count = 0;
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
@@ -62,34 +68,33 @@ int solidPixels(const Surface& mask) {
     return count;
 }
 
-bool touchesTubeAtRest(const ThemeObject& object, int restX, int restY) {
+bool touchesTubeAtRest(const ThemeObject& object, int restX, int restY)
+{
     for (int y = 0; y < object.mask.height(); ++y)
         for (int x = 0; x < object.mask.width(); ++x)
-            if (solid(object.mask, x, y) &&
-                solid(object.tubeMask, restX + x - object.contX, restY + y - object.contY))
+            if (solid(object.mask, x, y) && solid(object.tubeMask, restX + x - object.contX, restY + y - object.contY))
                 return true;
     return false;
 }
 
-bool insideCanvas(const Surface& canvas, int x, int y, const Surface& picture) {
-    return x >= 0 && y >= 0 && x + picture.width() <= canvas.width() &&
-           y + picture.height() <= canvas.height();
+bool insideCanvas(const Surface& canvas, int x, int y, const Surface& picture)
+{
+    return x >= 0 && y >= 0 && x + picture.width() <= canvas.width() && y + picture.height() <= canvas.height();
 }
 
 class ShippedTheme : public ::testing::TestWithParam<std::string> {
-  protected:
+protected:
     ShippedTheme() : m_package(loadShipped(GetParam())) {}
 
-    std::string file(const std::string& name) const {
-        return joinPath(themeFolder(kProgramFolder, GetParam()), name);
-    }
+    std::string file(const std::string& name) const { return joinPath(themeFolder(kProgramFolder, GetParam()), name); }
 
     ThemePackage m_package;
 };
 
 }  // namespace
 
-TEST(ShippedThemes, Theme1HasAtLeastFiveObjectsAndWorkshopMore) {
+TEST(ShippedThemes, Theme1HasAtLeastFiveObjectsAndWorkshopMore)
+{
     const ThemePackage theme1 = loadShipped("Theme1");
     const ThemePackage workshop = loadShipped("Workshop");
     EXPECT_GE(theme1.objects.size(), 5u);
@@ -97,7 +102,8 @@ TEST(ShippedThemes, Theme1HasAtLeastFiveObjectsAndWorkshopMore) {
     EXPECT_LE(workshop.objects.size(), static_cast<std::size_t>(ThemeFiles::kMaxObjects));
 }
 
-TEST_P(ShippedTheme, BackgroundIsADrawnSceneAndDetailsAreThere) {
+TEST_P(ShippedTheme, BackgroundIsADrawnSceneAndDetailsAreThere)
+{
     ASSERT_TRUE(m_package.background);
     std::set<Rgb> colours;
     for (int y = 0; y < m_package.background->height(); ++y)
@@ -109,7 +115,8 @@ TEST_P(ShippedTheme, BackgroundIsADrawnSceneAndDetailsAreThere) {
     EXPECT_EQ(m_package.dateLine.rfind("On the ", 0), 0u);
 }
 
-TEST_P(ShippedTheme, EveryMaskIsBlackExactlyWhereItsPictureIsNotWhite) {
+TEST_P(ShippedTheme, EveryMaskIsBlackExactlyWhereItsPictureIsNotWhite)
+{
     for (std::size_t i = 0; i < m_package.objects.size(); ++i) {
         const ThemeObject& object = m_package.objects[i];
         EXPECT_TRUE(maskFollowsPicture(object.picture, object.mask)) << "object " << i;
@@ -120,7 +127,8 @@ TEST_P(ShippedTheme, EveryMaskIsBlackExactlyWhereItsPictureIsNotWhite) {
     EXPECT_TRUE(maskFollowsPicture(m_package.boxPicture, m_package.boxMask));
 }
 
-TEST_P(ShippedTheme, ObjectsAreDistinctFiguresInDefaultTubes) {
+TEST_P(ShippedTheme, ObjectsAreDistinctFiguresInDefaultTubes)
+{
     for (std::size_t i = 0; i < m_package.objects.size(); ++i) {
         const ThemeObject& object = m_package.objects[i];
         const int area = object.picture.width() * object.picture.height();
@@ -134,7 +142,8 @@ TEST_P(ShippedTheme, ObjectsAreDistinctFiguresInDefaultTubes) {
     }
 }
 
-TEST_P(ShippedTheme, ObjectsStartAtRestWithoutTouchingTheirTubes) {
+TEST_P(ShippedTheme, ObjectsStartAtRestWithoutTouchingTheirTubes)
+{
     for (std::size_t i = 0; i < m_package.objects.size(); ++i) {
         const ThemeObject& object = m_package.objects[i];
         const int restX = object.contX + 5;
@@ -145,7 +154,8 @@ TEST_P(ShippedTheme, ObjectsStartAtRestWithoutTouchingTheirTubes) {
     }
 }
 
-TEST_P(ShippedTheme, RestingPlacesTubesAndBoxLieOnTheBackground) {
+TEST_P(ShippedTheme, RestingPlacesTubesAndBoxLieOnTheBackground)
+{
     ASSERT_TRUE(m_package.background);
     const Surface& canvas = *m_package.background;
     for (std::size_t i = 0; i < m_package.objects.size(); ++i) {
@@ -158,9 +168,10 @@ TEST_P(ShippedTheme, RestingPlacesTubesAndBoxLieOnTheBackground) {
     EXPECT_TRUE(insideCanvas(canvas, m_package.boxX, m_package.boxY, m_package.boxPicture));
 }
 
-TEST_P(ShippedTheme, SoundCuesAreMonoSixteenBitPcmWaves) {
-    for (const std::string& name : {ThemeFiles::kPickupSound, ThemeFiles::kLetGoSound,
-                                    ThemeFiles::kHitTubeSound, ThemeFiles::kPutInContSound}) {
+TEST_P(ShippedTheme, SoundCuesAreMonoSixteenBitPcmWaves)
+{
+    for (const std::string& name :
+         {ThemeFiles::kPickupSound, ThemeFiles::kLetGoSound, ThemeFiles::kHitTubeSound, ThemeFiles::kPutInContSound}) {
         const std::string bytes = readBytes(file(name));
         ASSERT_GT(bytes.size(), 44u) << name;
         EXPECT_EQ(bytes.substr(0, 4), "RIFF") << name;
@@ -175,7 +186,8 @@ TEST_P(ShippedTheme, SoundCuesAreMonoSixteenBitPcmWaves) {
     }
 }
 
-TEST_P(ShippedTheme, HighScoreFileHoldsThirtyQuotedRecords) {
+TEST_P(ShippedTheme, HighScoreFileHoldsThirtyQuotedRecords)
+{
     const std::string text = readBytes(file(ThemeFiles::kHighScores));
     ASSERT_FALSE(text.empty());
     RecordReader reader(text);

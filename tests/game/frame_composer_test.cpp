@@ -58,8 +58,8 @@ TEST(MainFrame, HigherIndexInFrontAndCurrentTubeOverBoth)
 {
     CraftedScene scene;
     composeMainFrame(scene.backBuffer, scene.blank, scene.state, scene.pictures);
-    EXPECT_EQ(scene.backBuffer.pixel(2, 2), 0xFF0000u);  // object 0 alone
-    EXPECT_EQ(scene.backBuffer.pixel(5, 3), 0x00FF00u);  // overlap: object 1 in front
+    EXPECT_EQ(scene.backBuffer.pixel(2, 2), 0xFF0000u);    // object 0 alone
+    EXPECT_EQ(scene.backBuffer.pixel(5, 3), 0x00FF00u);    // overlap: object 1 in front
     EXPECT_EQ(scene.backBuffer.pixel(5, 5), kTubeColour);  // tube 1's floor over object 1's bottom row
     EXPECT_EQ(scene.backBuffer.pixel(0, 0), kGround);
     EXPECT_EQ(scene.backBuffer.pixel(17, 9), kGround);  // white in the box's mask

@@ -75,8 +75,9 @@ TEST(HighScoreFile, ShortAndDamagedFilesKeepWhatCanBeRead)
 {
     QTemporaryDir folder;
     const std::string path = folder.filePath("HighScores.ini").toStdString();
-    ASSERT_FALSE(writeFileAtomically(path, "\"Ann\"\r\n\"d1\"\r\n\"12,5\"\r\n\"Bob\"\r\n\"d2\"\r\n\"\"\r\n"
-                                           "\"Cy\"\r\n\"d3\"\r\n\"44.25\"\r\n\"Dee\"\r\n"));
+    ASSERT_FALSE(writeFileAtomically(path,
+                                     "\"Ann\"\r\n\"d1\"\r\n\"12,5\"\r\n\"Bob\"\r\n\"d2\"\r\n\"\"\r\n"
+                                     "\"Cy\"\r\n\"d3\"\r\n\"44.25\"\r\n\"Dee\"\r\n"));
     const std::optional<HighScoreTable> read = readHighScoreFile(path);
     ASSERT_TRUE(read);
     EXPECT_EQ((*read)[0].name, "Ann");

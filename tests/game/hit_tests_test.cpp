@@ -114,8 +114,7 @@ TEST(MasksOverlap, AgreesWithTheRasterSequenceOnRandomMasks)
         const int x2 = 100 + offset(random);
         const int y2 = 100 + offset(random);
         const bool expected = overlapByRasterOps(100, 100, x2, y2, a, b, slow);
-        ASSERT_EQ(wallTest(100, 100, x2, y2, a, b, fast), expected)
-            << "trial " << trial;
+        ASSERT_EQ(wallTest(100, 100, x2, y2, a, b, fast), expected) << "trial " << trial;
         ASSERT_EQ(fast.width, slow.width());
         ASSERT_EQ(fast.height, slow.height());
     }

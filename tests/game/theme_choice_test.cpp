@@ -73,8 +73,7 @@ TEST_F(ThemeChoice, DetailsWithALineBreakAndWithAnEmptyDescription)
     writeTheme(programFolder(), "Broken lines", theme);
     game.LoadTheme("Broken lines");
     game.imgAbout_MouseUp(kRightButton);
-    EXPECT_EQ(prompts.messages.back().text,
-              "Description:\r\n\tFirst line\r\nsecond line\r\nDate:\r\n\tOn the 1st\r\n");
+    EXPECT_EQ(prompts.messages.back().text, "Description:\r\n\tFirst line\r\nsecond line\r\nDate:\r\n\tOn the 1st\r\n");
 
     theme.description.clear();
     writeTheme(programFolder(), "Dated", theme);

@@ -8,7 +8,8 @@
 namespace {
 
 // An open wicker basket seen slightly from above: the rim's ellipse shows the dark inside.
-void paintBasket(QPainter& painter, int w, int h) {
+void paintBasket(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const double rimH = y * 0.3;
@@ -47,7 +48,8 @@ void paintBasket(QPainter& painter, int w, int h) {
 }
 
 // A red tool box seen from the front, its lid thrown back and a few tools sticking out of it.
-void paintToolbox(QPainter& painter, int w, int h) {
+void paintToolbox(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QColor red(200, 34, 30);
@@ -91,7 +93,8 @@ void paintToolbox(QPainter& painter, int w, int h) {
 
 }  // namespace
 
-QImage paintBox(BoxStyle style, int width, int height) {
+QImage paintBox(BoxStyle style, int width, int height)
+{
     QImage picture = blankFigurePicture(width, height);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -2,7 +2,8 @@
 
 #include "records.h"
 
-std::string defaultHighScoreFile() {
+std::string defaultHighScoreFile()
+{
     const int rows = 10;
     std::string text;
     for (int i = 0; i < rows; ++i)

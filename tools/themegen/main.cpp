@@ -12,14 +12,16 @@
 
 namespace {
 
-bool report(const std::string& themeName, const std::vector<std::string>& problems) {
+bool report(const std::string& themeName, const std::vector<std::string>& problems)
+{
     for (const std::string& problem : problems)
         std::cerr << "themegen: " << themeName << ": " << problem << "\n";
     return problems.empty();
 }
 
 // Checks the theme before anything is written, writes it, then reads it back as the game will.
-bool makeTheme(const std::string& programFolder, const ThemePlan& plan) {
+bool makeTheme(const std::string& programFolder, const ThemePlan& plan)
+{
     const ThemePackage package = buildThemePackage(plan);
     if (!report(plan.name, checkShippedTheme(package)))
         return false;
@@ -33,7 +35,8 @@ bool makeTheme(const std::string& programFolder, const ThemePlan& plan) {
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (argc != 2) {
         std::cerr << "usage: themegen <programFolder>\n";
         return 2;

@@ -11,7 +11,8 @@
 
 namespace {
 
-void paintSky(QPainter& painter, int w, int h) {
+void paintSky(QPainter& painter, int w, int h)
+{
     QLinearGradient sky(0, 0, 0, h * 0.7);
     sky.setColorAt(0.0, QColor(58, 124, 210));
     sky.setColorAt(0.6, QColor(140, 192, 240));
@@ -19,7 +20,8 @@ void paintSky(QPainter& painter, int w, int h) {
     painter.fillRect(QRect(0, 0, w, h), sky);
 }
 
-void paintSun(QPainter& painter, const QPointF& centre, double radius) {
+void paintSun(QPainter& painter, const QPointF& centre, double radius)
+{
     QRadialGradient glow(centre, radius * 3.4);
     glow.setColorAt(0.0, QColor(255, 246, 190, 220));
     glow.setColorAt(0.35, QColor(255, 236, 160, 90));
@@ -36,13 +38,13 @@ void paintSun(QPainter& painter, const QPointF& centre, double radius) {
 }
 
 // A cloud of overlapping puffs, lit from above with a soft grey belly.
-void paintCloud(QPainter& painter, const QPointF& at, double scale) {
-    const QRectF puffs[] = {
-        {0, 14, 34, 22}, {18, 2, 34, 32}, {42, 8, 30, 26}, {60, 16, 28, 20}, {10, 20, 70, 18}};
+void paintCloud(QPainter& painter, const QPointF& at, double scale)
+{
+    const QRectF puffs[] = {{0, 14, 34, 22}, {18, 2, 34, 32}, {42, 8, 30, 26}, {60, 16, 28, 20}, {10, 20, 70, 18}};
     QPainterPath cloud;
     for (const QRectF& puff : puffs)
-        cloud.addEllipse(QRectF(at.x() + puff.x() * scale, at.y() + puff.y() * scale, puff.width() * scale,
-                                puff.height() * scale));
+        cloud.addEllipse(
+            QRectF(at.x() + puff.x() * scale, at.y() + puff.y() * scale, puff.width() * scale, puff.height() * scale));
     cloud.setFillRule(Qt::WindingFill);
     QLinearGradient shade(0, at.y(), 0, at.y() + 38 * scale);
     shade.setColorAt(0.0, QColor(255, 255, 255, 240));
@@ -54,7 +56,8 @@ void paintCloud(QPainter& painter, const QPointF& at, double scale) {
 }
 
 // A hill line through the given crest points, closed along the bottom of the picture.
-QPainterPath hillLine(const std::vector<QPointF>& crest, int w, int h) {
+QPainterPath hillLine(const std::vector<QPointF>& crest, int w, int h)
+{
     QPainterPath hill;
     hill.moveTo(-10, h);
     hill.lineTo(crest.front());
@@ -69,7 +72,8 @@ QPainterPath hillLine(const std::vector<QPointF>& crest, int w, int h) {
     return hill;
 }
 
-void paintHill(QPainter& painter, const QPainterPath& hill, const QColor& top, const QColor& bottom) {
+void paintHill(QPainter& painter, const QPainterPath& hill, const QColor& top, const QColor& bottom)
+{
     const QRectF bounds = hill.boundingRect();
     QLinearGradient shade(0, bounds.top(), 0, bounds.bottom());
     shade.setColorAt(0.0, top);
@@ -79,7 +83,8 @@ void paintHill(QPainter& painter, const QPainterPath& hill, const QColor& top, c
     painter.drawPath(hill);
 }
 
-void paintTree(QPainter& painter, const QPointF& foot, double size) {
+void paintTree(QPainter& painter, const QPointF& foot, double size)
+{
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(96, 64, 36));
     painter.drawRect(QRectF(foot.x() - size * 0.08, foot.y() - size * 0.5, size * 0.16, size * 0.5));
@@ -90,7 +95,8 @@ void paintTree(QPainter& painter, const QPointF& foot, double size) {
     painter.drawEllipse(foot + QPointF(0, -size * 0.75), size * 0.42, size * 0.4);
 }
 
-void paintFlowersAndGrass(QPainter& painter, int w, int h, int top) {
+void paintFlowersAndGrass(QPainter& painter, int w, int h, int top)
+{
     PseudoRandom random(20261206);
     for (int i = 0; i < 260; ++i) {
         const double x = random.between(0, w);
@@ -100,8 +106,7 @@ void paintFlowersAndGrass(QPainter& painter, int w, int h, int top) {
         painter.setPen(QPen(QColor(52, 120, 36, 200), 1.2));
         painter.drawLine(QPointF(x, y), QPointF(x + lean, y - tall));
     }
-    const QColor petals[] = {QColor(255, 250, 240), QColor(255, 220, 60), QColor(244, 120, 170),
-                             QColor(180, 150, 250)};
+    const QColor petals[] = {QColor(255, 250, 240), QColor(255, 220, 60), QColor(244, 120, 170), QColor(180, 150, 250)};
     for (int i = 0; i < 90; ++i) {
         const double x = random.between(0, w);
         const double y = random.between(top + 4, h);
@@ -116,7 +121,8 @@ void paintFlowersAndGrass(QPainter& painter, int w, int h, int top) {
 
 }  // namespace
 
-QImage paintMeadowScene(int width, int height, int groundY, const QRect& basketSpot) {
+QImage paintMeadowScene(int width, int height, int groundY, const QRect& basketSpot)
+{
     QImage scene(width, height, QImage::Format_RGB32);
     QPainter painter(&scene);
     painter.setRenderHint(QPainter::Antialiasing, true);

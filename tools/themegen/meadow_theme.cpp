@@ -3,7 +3,8 @@
 #include "meadow_scene.h"
 #include "row_layout.h"
 
-ThemePlan meadowThemePlan() {
+ThemePlan meadowThemePlan()
+{
     const int width = 480;
     const int height = 360;
     const int groundY = 344;

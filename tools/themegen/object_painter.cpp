@@ -9,7 +9,8 @@ namespace {
 
 using ShapePainter = void (*)(QPainter&, int, int);
 
-ShapePainter painterFor(ObjectShape shape) {
+ShapePainter painterFor(ObjectShape shape)
+{
     switch (shape) {
         case ObjectShape::Ball:
             return paintBall;
@@ -53,13 +54,15 @@ ShapePainter painterFor(ObjectShape shape) {
 
 }  // namespace
 
-QImage blankFigurePicture(int width, int height) {
+QImage blankFigurePicture(int width, int height)
+{
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(Qt::white);
     return picture;
 }
 
-QImage paintObject(ObjectShape shape, int width, int height) {
+QImage paintObject(ObjectShape shape, int width, int height)
+{
     QImage picture = blankFigurePicture(width, height);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, false);

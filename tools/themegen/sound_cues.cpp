@@ -11,13 +11,15 @@ constexpr double kTwoPi = 6.283185307179586;
 
 using Signal = std::vector<double>;
 
-int sampleCount(double seconds) {
+int sampleCount(double seconds)
+{
     return static_cast<int>(seconds * kCueSampleRate);
 }
 
 // A sine whose pitch glides exponentially from `from` to `to` Hz; the phase is summed step by step so the
 // glide stays smooth.
-Signal glide(double seconds, double from, double to, double secondHarmonic) {
+Signal glide(double seconds, double from, double to, double secondHarmonic)
+{
     const int n = sampleCount(seconds);
     Signal signal(n);
     double phase = 0;
@@ -30,7 +32,8 @@ Signal glide(double seconds, double from, double to, double secondHarmonic) {
 }
 
 // Fades the ends in and out so that the cue starts and stops without a click.
-void fadeEnds(Signal& signal, double fadeIn, double fadeOut) {
+void fadeEnds(Signal& signal, double fadeIn, double fadeOut)
+{
     const int n = static_cast<int>(signal.size());
     const int in = std::min(sampleCount(fadeIn), n);
     const int out = std::min(sampleCount(fadeOut), n);
@@ -41,7 +44,8 @@ void fadeEnds(Signal& signal, double fadeIn, double fadeOut) {
 }
 
 // Scales the loudest sample to `peak` of full scale.
-std::vector<std::int16_t> toPcm(const Signal& signal, double peak) {
+std::vector<std::int16_t> toPcm(const Signal& signal, double peak)
+{
     double loudest = 0;
     for (double s : signal)
         loudest = std::max(loudest, std::abs(s));
@@ -55,7 +59,8 @@ std::vector<std::int16_t> toPcm(const Signal& signal, double peak) {
 
 }  // namespace
 
-std::vector<std::int16_t> pickupCue() {
+std::vector<std::int16_t> pickupCue()
+{
     Signal blip = glide(0.08, 520, 1560, 0.25);
     for (std::size_t i = 0; i < blip.size(); ++i)
         blip[i] *= 1.0 - 0.5 * static_cast<double>(i) / blip.size();
@@ -63,7 +68,8 @@ std::vector<std::int16_t> pickupCue() {
     return toPcm(blip, 0.6);
 }
 
-std::vector<std::int16_t> letGoCue() {
+std::vector<std::int16_t> letGoCue()
+{
     Signal tone = glide(0.15, 660, 330, 0.1);
     for (std::size_t i = 0; i < tone.size(); ++i)
         tone[i] *= std::exp(-6.0 * static_cast<double>(i) / kCueSampleRate);
@@ -71,7 +77,8 @@ std::vector<std::int16_t> letGoCue() {
     return toPcm(tone, 0.45);
 }
 
-std::vector<std::int16_t> hitTubeCue() {
+std::vector<std::int16_t> hitTubeCue()
+{
     const int n = sampleCount(0.25);
     Signal buzz(n);
     PseudoRandom noise(90210);
@@ -89,7 +96,8 @@ std::vector<std::int16_t> hitTubeCue() {
     return toPcm(buzz, 0.5);
 }
 
-std::vector<std::int16_t> putInContCue() {
+std::vector<std::int16_t> putInContCue()
+{
     struct Partial {
         double ratio;
         double level;

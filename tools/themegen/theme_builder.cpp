@@ -7,7 +7,8 @@
 
 namespace {
 
-ThemeObject buildObject(const PlannedObject& planned) {
+ThemeObject buildObject(const PlannedObject& planned)
+{
     ThemeObject object;
     object.picture = fromQImage(paintObject(planned.shape, planned.width, planned.height));
     object.mask = maskOfPicture(object.picture);
@@ -27,7 +28,8 @@ ThemeObject buildObject(const PlannedObject& planned) {
 
 }  // namespace
 
-Surface maskOfPicture(const Surface& picture) {
+Surface maskOfPicture(const Surface& picture)
+{
     Surface mask(picture.width(), picture.height(), kWhite);
     for (int y = 0; y < picture.height(); ++y) {
         const Rgb* source = picture.row(y);
@@ -38,7 +40,8 @@ Surface maskOfPicture(const Surface& picture) {
     return mask;
 }
 
-ThemePackage buildThemePackage(const ThemePlan& plan) {
+ThemePackage buildThemePackage(const ThemePlan& plan)
+{
     ThemePackage package;
     package.background = fromQImage(plan.background);
     for (const PlannedObject& planned : plan.objects)

@@ -10,7 +10,8 @@ namespace {
 constexpr int kMaxMaskWidth = 281;
 constexpr int kMaxMaskHeight = 265;
 
-bool maskFollowsPicture(const Surface& picture, const Surface& mask) {
+bool maskFollowsPicture(const Surface& picture, const Surface& mask)
+{
     if (picture.width() != mask.width() || picture.height() != mask.height())
         return false;
     for (int y = 0; y < picture.height(); ++y) {
@@ -23,12 +24,14 @@ bool maskFollowsPicture(const Surface& picture, const Surface& mask) {
     return true;
 }
 
-bool solid(const Surface& mask, int x, int y) {
+bool solid(const Surface& mask, int x, int y)
+{
     const std::optional<Rgb> colour = mask.pixel(x, y);
     return colour && *colour == kBlack;
 }
 
-bool masksOverlap(const Surface& a, int ax, int ay, const Surface& b, int bx, int by) {
+bool masksOverlap(const Surface& a, int ax, int ay, const Surface& b, int bx, int by)
+{
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             if (solid(a, x, y) && solid(b, x + ax - bx, y + ay - by))
@@ -38,25 +41,28 @@ bool masksOverlap(const Surface& a, int ax, int ay, const Surface& b, int bx, in
     return false;
 }
 
-QRect placed(int x, int y, const Surface& picture) {
+QRect placed(int x, int y, const Surface& picture)
+{
     return QRect(x, y, picture.width(), picture.height());
 }
 
 class Findings {
-  public:
-    void require(bool condition, const std::string& message) {
+public:
+    void require(bool condition, const std::string& message)
+    {
         if (!condition)
             m_messages.push_back(message);
     }
     std::vector<std::string> take() { return std::move(m_messages); }
 
-  private:
+private:
     std::vector<std::string> m_messages;
 };
 
 }  // namespace
 
-std::vector<std::string> checkShippedTheme(const ThemePackage& package) {
+std::vector<std::string> checkShippedTheme(const ThemePackage& package)
+{
     Findings findings;
     const int count = static_cast<int>(package.objects.size());
     findings.require(count >= 1 && count <= ThemeFiles::kMaxObjects,
@@ -85,9 +91,8 @@ std::vector<std::string> checkShippedTheme(const ThemePackage& package) {
         const int restY = object.contY + object.tube.height() - 5 - object.picture.height();
         findings.require(object.objX == restX && object.objY == restY,
                          name + ": it does not start at its resting place in the tube");
-        findings.require(
-            !masksOverlap(object.mask, restX, restY, object.tubeMask, object.contX, object.contY),
-            name + ": it touches its tube at its resting place");
+        findings.require(!masksOverlap(object.mask, restX, restY, object.tubeMask, object.contX, object.contY),
+                         name + ": it touches its tube at its resting place");
         findings.require(canvas.contains(placed(restX, restY, object.picture)),
                          name + ": its resting place reaches beyond the background");
 
@@ -102,26 +107,25 @@ std::vector<std::string> checkShippedTheme(const ThemePackage& package) {
     return findings.take();
 }
 
-std::vector<std::string> compareWithWritten(const ThemePackage& written, const ThemePackage& readBack) {
+std::vector<std::string> compareWithWritten(const ThemePackage& written, const ThemePackage& readBack)
+{
     Findings findings;
-    findings.require(readBack.objects.size() == written.objects.size(),
-                     "a different number of objects was read back");
+    findings.require(readBack.objects.size() == written.objects.size(), "a different number of objects was read back");
     for (std::size_t i = 0; i < std::min(written.objects.size(), readBack.objects.size()); ++i) {
         const ThemeObject& a = written.objects[i];
         const ThemeObject& b = readBack.objects[i];
         findings.require(a.objX == b.objX && a.objY == b.objY && a.contX == b.contX && a.contY == b.contY,
                          "object " + std::to_string(i) + ": its positions read back differently");
-        findings.require(
-            a.picture == b.picture && a.mask == b.mask && a.tube == b.tube && a.tubeMask == b.tubeMask,
-            "object " + std::to_string(i) + ": its pictures read back differently");
+        findings.require(a.picture == b.picture && a.mask == b.mask && a.tube == b.tube && a.tubeMask == b.tubeMask,
+                         "object " + std::to_string(i) + ": its pictures read back differently");
     }
     findings.require(readBack.background && written.background && *readBack.background == *written.background,
                      "the background reads back differently");
     findings.require(readBack.boxX == written.boxX && readBack.boxY == written.boxY &&
                          readBack.boxPicture == written.boxPicture && readBack.boxMask == written.boxMask,
                      "the container box reads back differently");
-    findings.require(readBack.hasDetails && readBack.description == written.description &&
-                         readBack.dateLine == written.dateLine,
-                     "the description or date line reads back differently");
+    findings.require(
+        readBack.hasDetails && readBack.description == written.description && readBack.dateLine == written.dateLine,
+        "the description or date line reads back differently");
     return findings.take();
 }

@@ -12,7 +12,8 @@
 #include "wav_file.h"
 
 std::vector<std::string> writeShippedTheme(const std::string& programFolder, const std::string& name,
-                                           const ThemePackage& package) {
+                                           const ThemePackage& package)
+{
     const std::string folder = themeFolder(programFolder, name);
     std::vector<std::string> failures = writeThemePackage(folder, package);
     auto note = [&failures](std::optional<std::string> failure) {

@@ -15,32 +15,35 @@ const QColor kSteelEdge(52, 58, 68);
 const QColor kBrass(214, 166, 52);
 const QColor kBrassEdge(110, 74, 10);
 
-QPainterPath ellipse(const QRectF& area) {
+QPainterPath ellipse(const QRectF& area)
+{
     QPainterPath path;
     path.addEllipse(area);
     return path;
 }
 
-QPainterPath rect(const QRectF& area) {
+QPainterPath rect(const QRectF& area)
+{
     QPainterPath path;
     path.addRect(area);
     return path;
 }
 
-QRectF around(const QPointF& centre, double radius) {
+QRectF around(const QPointF& centre, double radius)
+{
     return QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
 }
 
 }  // namespace
 
-void paintNut(QPainter& painter, int w, int h) {
+void paintNut(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QPointF centre(x / 2, y / 2);
     const double hole = std::min(x, y) * 0.22;
-    const QPainterPath body =
-        fractionPolygon({{0, 0.5}, {0.25, 0}, {0.75, 0}, {1, 0.5}, {0.75, 1}, {0.25, 1}}, x, y)
-            .subtracted(ellipse(around(centre, hole)));
+    const QPainterPath body = fractionPolygon({{0, 0.5}, {0.25, 0}, {0.75, 0}, {1, 0.5}, {0.75, 1}, {0.25, 1}}, x, y)
+                                  .subtracted(ellipse(around(centre, hole)));
     fillFigure(painter, body, verticalShade(kSteel, QRectF(0, 0, x, y)), kSteelEdge);
 
     // The chamfer around the hole and the thread just inside it.
@@ -51,7 +54,8 @@ void paintNut(QPainter& painter, int w, int h) {
     painter.drawEllipse(around(centre, hole + 1));
 }
 
-void paintWasher(QPainter& painter, int w, int h) {
+void paintWasher(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QRectF area(0, 0, x, y);
@@ -62,7 +66,8 @@ void paintWasher(QPainter& painter, int w, int h) {
     painter.drawEllipse(around(area.center(), std::min(x, y) * 0.36));
 }
 
-void paintGear(QPainter& painter, int w, int h) {
+void paintGear(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QPointF centre(x / 2, y / 2);
@@ -92,7 +97,8 @@ void paintGear(QPainter& painter, int w, int h) {
     painter.drawEllipse(around(centre, outer * 0.55));
 }
 
-void paintBolt(QPainter& painter, int w, int h) {
+void paintBolt(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const double headH = y * 0.22;
@@ -125,7 +131,8 @@ void paintBolt(QPainter& painter, int w, int h) {
         painter.drawLine(QPointF(shankX + 1, ty + 2), QPointF(shankX + shankW - 1, ty));
 }
 
-void paintKey(QPainter& painter, int w, int h) {
+void paintKey(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const double bowR = y / 2;
@@ -144,7 +151,8 @@ void paintKey(QPainter& painter, int w, int h) {
     painter.drawLine(QPointF(bowR * 2 + 1, y / 2), QPointF(x - y * 0.7, y / 2));
 }
 
-void paintWrench(QPainter& painter, int w, int h) {
+void paintWrench(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const double jawR = y / 2;
@@ -163,11 +171,11 @@ void paintWrench(QPainter& painter, int w, int h) {
     fillFigure(painter, wrench, verticalShade(QColor(170, 178, 190), QRectF(0, 0, x, y)), kSteelEdge);
 
     painter.setPen(QPen(lightened(kSteel, 0.7), 1));
-    painter.drawLine(QPointF(ringR * 2 + 2, (y - handleH) / 2 + 2),
-                     QPointF(x - jawR * 2, (y - handleH) / 2 + 2));
+    painter.drawLine(QPointF(ringR * 2 + 2, (y - handleH) / 2 + 2), QPointF(x - jawR * 2, (y - handleH) / 2 + 2));
 }
 
-void paintHammer(QPainter& painter, int w, int h) {
+void paintHammer(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const double handleW = x * 0.24;
@@ -182,16 +190,15 @@ void paintHammer(QPainter& painter, int w, int h) {
 
     // Head: the striking face on the left, the claw tapering to the right.
     const QPainterPath head = fractionPolygon(
-        {{0, 0.02}, {0.16, 0}, {0.62, 0.03}, {1, 0.0}, {0.92, 0.16}, {0.62, 0.27}, {0.16, 0.3}, {0, 0.28}}, x,
-        y);
-    fillFigure(painter, head, verticalShade(QColor(96, 104, 118), QRectF(0, 0, x, y * 0.3)),
-               QColor(30, 34, 42));
+        {{0, 0.02}, {0.16, 0}, {0.62, 0.03}, {1, 0.0}, {0.92, 0.16}, {0.62, 0.27}, {0.16, 0.3}, {0, 0.28}}, x, y);
+    fillFigure(painter, head, verticalShade(QColor(96, 104, 118), QRectF(0, 0, x, y * 0.3)), QColor(30, 34, 42));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(70, 76, 88));
     painter.drawRect(QRectF(1, 1, x * 0.12, y * 0.27));
 }
 
-void paintScrewdriver(QPainter& painter, int w, int h) {
+void paintScrewdriver(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QRectF handle(0, 0, x, y * 0.46);
@@ -222,14 +229,14 @@ void paintScrewdriver(QPainter& painter, int w, int h) {
     fillFigure(painter, shaft, steel, kSteelEdge);
 }
 
-void paintSetSquare(QPainter& painter, int w, int h) {
+void paintSetSquare(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QPainterPath outer = fractionPolygon({{0, 0}, {1, 1}, {0, 1}}, x, y);
     const QPainterPath window = fractionPolygon({{0.2, 0.42}, {0.62, 0.82}, {0.2, 0.82}}, x, y);
     const QColor plastic(58, 176, 150);
-    fillFigure(painter, outer.subtracted(window), verticalShade(plastic, QRectF(0, 0, x, y)),
-               QColor(14, 84, 70));
+    fillFigure(painter, outer.subtracted(window), verticalShade(plastic, QRectF(0, 0, x, y)), QColor(14, 84, 70));
 
     // Graduations along the bottom edge.
     painter.setPen(QPen(QColor(14, 84, 70), 1));
@@ -239,11 +246,12 @@ void paintSetSquare(QPainter& painter, int w, int h) {
     }
 }
 
-void paintLightning(QPainter& painter, int w, int h) {
+void paintLightning(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
-    const QPainterPath bolt = fractionPolygon(
-        {{0.52, 0}, {0.02, 0.58}, {0.42, 0.58}, {0.22, 1}, {0.98, 0.38}, {0.56, 0.38}, {0.9, 0}}, x, y);
+    const QPainterPath bolt =
+        fractionPolygon({{0.52, 0}, {0.02, 0.58}, {0.42, 0.58}, {0.22, 1}, {0.98, 0.38}, {0.56, 0.38}, {0.9, 0}}, x, y);
     QLinearGradient shade(0, 0, x, y);
     shade.setColorAt(0, QColor(255, 240, 110));
     shade.setColorAt(0.5, QColor(255, 200, 20));
@@ -251,7 +259,8 @@ void paintLightning(QPainter& painter, int w, int h) {
     fillFigure(painter, bolt, shade, QColor(150, 70, 0));
 }
 
-void paintMagnet(QPainter& painter, int w, int h) {
+void paintMagnet(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const double leg = x * 0.32;
@@ -277,7 +286,8 @@ void paintMagnet(QPainter& painter, int w, int h) {
     painter.drawPath(magnet);
 }
 
-void paintCrescent(QPainter& painter, int w, int h) {
+void paintCrescent(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QRectF disc(0, 0, x, y);

@@ -7,7 +7,8 @@
 
 // Coordinates run to w - 1 and h - 1 so that the outline's last pixels still lie inside the picture.
 
-void paintBall(QPainter& painter, int w, int h) {
+void paintBall(QPainter& painter, int w, int h)
+{
     const QRectF area(0, 0, w - 1, h - 1);
     QPainterPath ball;
     ball.addEllipse(area);
@@ -26,7 +27,8 @@ void paintBall(QPainter& painter, int w, int h) {
     painter.drawEllipse(QRectF(w * 0.22, h * 0.14, w * 0.2, h * 0.13));
 }
 
-void paintStar(QPainter& painter, int w, int h) {
+void paintStar(QPainter& painter, int w, int h)
+{
     const double sin72 = qSin(qDegreesToRadians(72.0));
     const double cos36 = qCos(qDegreesToRadians(36.0));
     const double radius = std::min((w - 1) / (2 * sin72), (h - 1) / (1 + cos36));
@@ -55,7 +57,8 @@ void paintStar(QPainter& painter, int w, int h) {
     painter.drawPath(star);
 }
 
-void paintHeart(QPainter& painter, int w, int h) {
+void paintHeart(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     QPainterPath heart;
@@ -72,7 +75,8 @@ void paintHeart(QPainter& painter, int w, int h) {
     painter.drawEllipse(QRectF(w * 0.16, h * 0.14, w * 0.16, h * 0.12));
 }
 
-void paintDiamond(QPainter& painter, int w, int h) {
+void paintDiamond(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QPointF top0(0.24 * x, 0), top1(0.76 * x, 0), left(0, 0.34 * y), right(x, 0.34 * y);
@@ -97,7 +101,8 @@ void paintDiamond(QPainter& painter, int w, int h) {
     }
 }
 
-void paintTriangle(QPainter& painter, int w, int h) {
+void paintTriangle(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const QPainterPath outer = fractionPolygon({{0.5, 0}, {1, 1}, {0, 1}}, x, y);
@@ -116,7 +121,8 @@ void paintTriangle(QPainter& painter, int w, int h) {
     painter.drawPolygon(face);
 }
 
-void paintCross(QPainter& painter, int w, int h) {
+void paintCross(QPainter& painter, int w, int h)
+{
     const double x = w - 1;
     const double y = h - 1;
     const double armW = 0.36 * x;

@@ -3,14 +3,16 @@
 namespace {
 
 // RIFF stores every number little-endian, whatever the machine.
-void appendLittleEndian(std::string& bytes, std::uint32_t value, int width) {
+void appendLittleEndian(std::string& bytes, std::uint32_t value, int width)
+{
     for (int i = 0; i < width; ++i)
         bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 }  // namespace
 
-std::string wavFileBytes(const std::vector<std::int16_t>& samples, int sampleRate) {
+std::string wavFileBytes(const std::vector<std::int16_t>& samples, int sampleRate)
+{
     const std::uint32_t channels = 1;
     const std::uint32_t bitsPerSample = 16;
     const std::uint32_t blockAlign = channels * bitsPerSample / 8;

@@ -11,7 +11,8 @@
 namespace {
 
 // Vertical planks in slightly different tones, with dark joints and a few curving grain lines.
-void paintPlankWall(QPainter& painter, int w, int h) {
+void paintPlankWall(QPainter& painter, int w, int h)
+{
     PseudoRandom random(4711);
     const int plank = 36;
     for (int x = 0, i = 0; x < w; x += plank, ++i) {
@@ -43,7 +44,8 @@ void paintPlankWall(QPainter& painter, int w, int h) {
 }
 
 // A pegboard with a grid of holes and a few hooks.
-void paintPegboard(QPainter& painter, const QRectF& board) {
+void paintPegboard(QPainter& painter, const QRectF& board)
+{
     painter.setPen(QPen(QColor(120, 96, 60), 2));
     painter.setBrush(QColor(214, 188, 140));
     painter.drawRect(board);
@@ -67,7 +69,8 @@ void paintPegboard(QPainter& painter, const QRectF& board) {
 }
 
 // A small window with sky, a bit of tree and the frame's cross.
-void paintWindow(QPainter& painter, const QRectF& window) {
+void paintWindow(QPainter& painter, const QRectF& window)
+{
     QLinearGradient sky(0, window.top(), 0, window.bottom());
     sky.setColorAt(0, QColor(110, 170, 230));
     sky.setColorAt(1, QColor(200, 226, 246));
@@ -88,14 +91,13 @@ void paintWindow(QPainter& painter, const QRectF& window) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(window);
     painter.setPen(QPen(QColor(236, 232, 222), 3));
-    painter.drawLine(QPointF(window.center().x(), window.top()),
-                     QPointF(window.center().x(), window.bottom()));
-    painter.drawLine(QPointF(window.left(), window.center().y()),
-                     QPointF(window.right(), window.center().y()));
+    painter.drawLine(QPointF(window.center().x(), window.top()), QPointF(window.center().x(), window.bottom()));
+    painter.drawLine(QPointF(window.left(), window.center().y()), QPointF(window.right(), window.center().y()));
 }
 
 // A round wall clock without numbers: twelve ticks and two hands.
-void paintClock(QPainter& painter, const QPointF& centre, double radius) {
+void paintClock(QPainter& painter, const QPointF& centre, double radius)
+{
     painter.setPen(QPen(QColor(60, 40, 30), 3));
     painter.setBrush(QColor(250, 246, 232));
     painter.drawEllipse(centre, radius, radius);
@@ -112,7 +114,8 @@ void paintClock(QPainter& painter, const QPointF& centre, double radius) {
 }
 
 // A thick board seen slightly from above, resting on two brackets.
-void paintShelf(QPainter& painter, double left, double right, double top) {
+void paintShelf(QPainter& painter, double left, double right, double top)
+{
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 60));
     painter.drawRect(QRectF(left, top + 12, right - left, 5));
@@ -134,7 +137,8 @@ void paintShelf(QPainter& painter, double left, double right, double top) {
 }
 
 // The workbench top along the bottom edge, and a vice standing on it at the right.
-void paintBench(QPainter& painter, int w, int h, double top) {
+void paintBench(QPainter& painter, int w, int h, double top)
+{
     QLinearGradient board(0, top - 4, 0, h);
     board.setColorAt(0, QColor(206, 156, 96));
     board.setColorAt(0.25, QColor(170, 118, 66));
@@ -155,10 +159,10 @@ void paintBench(QPainter& painter, int w, int h, double top) {
 }
 
 // Warm light from the window falling across the wall.
-void paintLight(QPainter& painter, int h, const QRectF& window) {
+void paintLight(QPainter& painter, int h, const QRectF& window)
+{
     QPolygonF beam;
-    beam << window.topLeft() << window.topRight() << QPointF(window.right() + 120, h)
-         << QPointF(window.left() + 40, h);
+    beam << window.topLeft() << window.topRight() << QPointF(window.right() + 120, h) << QPointF(window.left() + 40, h);
     QLinearGradient fade(0, window.top(), 0, h);
     fade.setColorAt(0, QColor(255, 240, 200, 60));
     fade.setColorAt(1, QColor(255, 240, 200, 0));
@@ -169,7 +173,8 @@ void paintLight(QPainter& painter, int h, const QRectF& window) {
 
 }  // namespace
 
-QImage paintWorkshopScene(int width, int height, const WorkshopFurniture& furniture) {
+QImage paintWorkshopScene(int width, int height, const WorkshopFurniture& furniture)
+{
     QImage scene(width, height, QImage::Format_RGB32);
     QPainter painter(&scene);
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -3,7 +3,8 @@
 #include "row_layout.h"
 #include "workshop_scene.h"
 
-ThemePlan workshopThemePlan() {
+ThemePlan workshopThemePlan()
+{
     const int width = 512;
     const int height = 384;
     const WorkshopFurniture furniture{196, 326, 372, QRect(382, 40, 116, 72)};
