@@ -6,8 +6,9 @@
 
 #include "mask_bits.h"
 #include "surface.h"
+#include "theme_files.h"
 
-constexpr int kMaxObjects = 21;
+constexpr int kMaxObjects = ThemeFiles::kMaxObjects;
 constexpr int kBoxSlots = 5;
 
 // Where everything of a round stands, and what is still in play.

@@ -4,18 +4,10 @@
 #include <cstdlib>
 #include <iomanip>
 
+#include "picture_file.h"
+#include "test_files.h"
+
 namespace {
-
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kCoreHeaderSize = 12;
-
-void appendBgr(std::string& out, Rgb colour)
-{
-    out += static_cast<char>(colour & 0xFF);
-    out += static_cast<char>((colour >> 8) & 0xFF);
-    out += static_cast<char>((colour >> 16) & 0xFF);
-}
 
 // Pixels narrower than a byte are packed from the most significant bit down.
 void appendRow(std::string& out, const BitmapLayout& layout, const RawPixels& raw, int y)
@@ -26,36 +18,23 @@ void appendRow(std::string& out, const BitmapLayout& layout, const RawPixels& ra
         const int perByte = 8 / bits;
         for (int x0 = 0; x0 < layout.width; x0 += perByte) {
             std::uint32_t byte = 0;
-            for (int k = 0; k < perByte; ++k) {
-                const std::uint32_t value = x0 + k < layout.width ? raw(x0 + k, y) : 0;
-                byte |= value << (8 - bits * (k + 1));
-            }
+            for (int x = x0; x < std::min(x0 + perByte, layout.width); ++x)
+                byte |= raw(x, y) << (8 - bits * (x - x0 + 1));
             out += static_cast<char>(byte);
         }
     } else {
-        for (int x = 0; x < layout.width; ++x) {
-            const std::uint32_t value = raw(x, y);
-            if (bits == 8)
-                out += static_cast<char>(value);
-            else if (bits == 16)
-                appendU16(out, value);
-            else
-                appendBgr(out, value);
-            // The fourth byte of a 32-bit pixel is unused; noise there must not show.
-            if (bits == 32)
-                out += '\x80';
-        }
+        // The fourth byte of a 32-bit pixel is unused; noise there must not show.
+        for (int x = 0; x < layout.width; ++x)
+            appendLittleEndian(out, bits / 8, {raw(x, y) | (bits == 32 ? 0x80000000u : 0u)});
     }
-    while ((out.size() - start) % 4 != 0)
-        out += '\0';
+    out.resize(start + (out.size() - start + 3) / 4 * 4, '\0');
 }
 
-void appendRecord(std::string& out, std::uint16_t function, const std::vector<std::int16_t>& params)
+void appendRecord(std::string& out, std::uint32_t function, const std::vector<std::uint32_t>& params)
 {
-    appendU32(out, 3 + static_cast<std::uint32_t>(params.size()));
-    appendU16(out, function);
-    for (std::int16_t param : params)
-        appendU16(out, static_cast<std::uint16_t>(param));
+    appendLittleEndian(out, 4, {3 + static_cast<std::uint32_t>(params.size())});
+    appendLittleEndian(out, 2, {function});
+    appendLittleEndian(out, 2, params);
 }
 
 }  // namespace
@@ -69,120 +48,84 @@ void PrintTo(const Surface& surface, std::ostream* out)
     *out << std::dec;
 }
 
-void appendU16(std::string& out, std::uint32_t value)
+Result<Surface> loadPictureBytes(const std::string& bytes, const std::string& name)
 {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
+    ScratchFolder folder;
+    writeBytes(folder.file(name), bytes);
+    return loadPicture(folder.file(name));
 }
 
-void appendU32(std::string& out, std::uint32_t value)
+void appendLittleEndian(std::string& out, int bytes, const std::vector<std::uint32_t>& values)
 {
-    appendU16(out, value & 0xFFFF);
-    appendU16(out, value >> 16);
+    for (std::uint32_t value : values)
+        for (int i = 0; i < bytes; ++i)
+            out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
 std::string bitmapFile(const BitmapLayout& layout, const std::string& pixelData)
 {
+    const auto width = static_cast<std::uint32_t>(layout.width);
+    const auto height = static_cast<std::uint32_t>(layout.height);
+    const auto dataSize = static_cast<std::uint32_t>(pixelData.size());
     std::string headers;
     if (layout.coreHeader) {
-        appendU32(headers, kCoreHeaderSize);
-        appendU16(headers, static_cast<std::uint16_t>(layout.width));
-        appendU16(headers, static_cast<std::uint16_t>(layout.height));
-        appendU16(headers, 1);
-        appendU16(headers, layout.bitCount);
+        appendLittleEndian(headers, 4, {12});
+        appendLittleEndian(headers, 2, {width, height, 1, layout.bitCount});
     } else {
-        appendU32(headers, kInfoHeaderSize);
-        appendU32(headers, static_cast<std::uint32_t>(layout.width));
-        appendU32(headers, static_cast<std::uint32_t>(layout.height));
-        appendU16(headers, 1);
-        appendU16(headers, layout.bitCount);
-        appendU32(headers, layout.compression);
-        appendU32(headers, static_cast<std::uint32_t>(pixelData.size()));
-        appendU32(headers, 2835);
-        appendU32(headers, 2835);
-        appendU32(headers, static_cast<std::uint32_t>(layout.palette.size()));
-        appendU32(headers, 0);
-        for (std::uint32_t mask : layout.bitfieldMasks)
-            appendU32(headers, mask);
+        appendLittleEndian(headers, 4, {40, width, height});
+        appendLittleEndian(headers, 2, {1, layout.bitCount});
+        appendLittleEndian(headers, 4, {layout.compression, dataSize, 2835, 2835});
+        appendLittleEndian(headers, 4, {static_cast<std::uint32_t>(layout.palette.size()), 0});
+        appendLittleEndian(headers, 4, layout.bitfieldMasks);
     }
-    for (Rgb colour : layout.palette) {
-        appendBgr(headers, colour);
-        if (!layout.coreHeader)
-            headers += '\0';
-    }
+    appendLittleEndian(headers, layout.coreHeader ? 3 : 4, layout.palette);
 
-    const std::uint32_t dataOffset = kFileHeaderSize + static_cast<std::uint32_t>(headers.size());
+    const auto dataOffset = static_cast<std::uint32_t>(14 + headers.size());
     std::string file = "BM";
-    appendU32(file, dataOffset + static_cast<std::uint32_t>(pixelData.size()));
-    appendU32(file, 0);
-    appendU32(file, dataOffset);
+    appendLittleEndian(file, 4, {dataOffset + dataSize, 0, dataOffset});
     return file + headers + pixelData;
-}
-
-std::string packRows(const BitmapLayout& layout, const RawPixels& raw)
-{
-    const int rows = std::abs(layout.height);
-    const bool bottomUp = layout.height > 0;
-    std::string data;
-    for (int i = 0; i < rows; ++i)
-        appendRow(data, layout, raw, bottomUp ? rows - 1 - i : i);
-    return data;
 }
 
 std::string bitmapOf(const BitmapLayout& layout, const RawPixels& raw)
 {
-    return bitmapFile(layout, packRows(layout, raw));
+    const int rows = std::abs(layout.height);
+    std::string data;
+    for (int i = 0; i < rows; ++i)
+        appendRow(data, layout, raw, layout.height > 0 ? rows - 1 - i : i);
+    return bitmapFile(layout, data);
 }
 
 std::string bitmapOf(const Surface& surface)
 {
-    BitmapLayout layout;
-    layout.width = surface.width();
-    layout.height = surface.height();
-    return bitmapOf(layout, [&surface](int x, int y) { return *surface.pixel(x, y); });
+    return bitmapOf({surface.width(), surface.height(), 24, 0, {}, {}, false},
+                    [&surface](int x, int y) { return *surface.pixel(x, y); });
 }
 
 std::string redEllipseMetafile(int width, int height, int unitsPerInch)
 {
-    constexpr std::uint16_t kSetWindowOrg = 0x020B;
-    constexpr std::uint16_t kSetWindowExt = 0x020C;
-    constexpr std::uint16_t kCreateBrushIndirect = 0x02FC;
-    constexpr std::uint16_t kSelectObject = 0x012D;
-    constexpr std::uint16_t kEllipse = 0x0418;
-    constexpr std::int16_t kSolidBrush = 0;
-
-    std::string records;
+    const auto w = static_cast<std::uint32_t>(width);
+    const auto h = static_cast<std::uint32_t>(height);
     // Coordinates go y before x, and rectangles bottom, right, top, left.
-    appendRecord(records, kSetWindowOrg, {0, 0});
-    appendRecord(records, kSetWindowExt, {static_cast<std::int16_t>(height), static_cast<std::int16_t>(width)});
-    appendRecord(records, kCreateBrushIndirect, {kSolidBrush, 0x00FF, 0x0000, 0});  // COLORREF red = 0x000000FF
-    appendRecord(records, kSelectObject, {0});
-    appendRecord(records, kEllipse, {static_cast<std::int16_t>(height), static_cast<std::int16_t>(width), 0, 0});
+    std::string records;
+    appendRecord(records, 0x020B, {0, 0});                  // SetWindowOrg
+    appendRecord(records, 0x020C, {h, w});                  // SetWindowExt
+    appendRecord(records, 0x02FC, {0, 0x00FF, 0x0000, 0});  // CreateBrushIndirect: solid, COLORREF red
+    appendRecord(records, 0x012D, {0});                     // SelectObject
+    appendRecord(records, 0x0418, {h, w, 0, 0});            // Ellipse
     appendRecord(records, 0x0000, {});
 
-    constexpr std::uint32_t kStandardHeaderWords = 9;
-    std::string standard;
-    appendU16(standard, 1);  // in memory
-    appendU16(standard, kStandardHeaderWords);
-    appendU16(standard, 0x0300);
-    appendU32(standard, kStandardHeaderWords + static_cast<std::uint32_t>(records.size() / 2));
-    appendU16(standard, 1);  // one object, the brush
-    appendU32(standard, 7);  // the longest record, in words
-    appendU16(standard, 0);
+    // Key, handle, bounding box, units per inch, reserved; then the XOR of these words as checksum.
+    std::vector<std::uint32_t> placeable = {0xCDD7, 0x9AC6, 0, 0, 0, w, h, static_cast<std::uint32_t>(unitsPerInch),
+                                            0,      0};
+    std::uint32_t checksum = 0;
+    for (std::uint32_t word : placeable)
+        checksum ^= word;
+    placeable.push_back(checksum);
 
-    std::string placeable;
-    appendU32(placeable, 0x9AC6CDD7);
-    appendU16(placeable, 0);
-    appendU16(placeable, 0);
-    appendU16(placeable, 0);
-    appendU16(placeable, static_cast<std::uint16_t>(width));
-    appendU16(placeable, static_cast<std::uint16_t>(height));
-    appendU16(placeable, static_cast<std::uint16_t>(unitsPerInch));
-    appendU32(placeable, 0);
-    std::uint16_t checksum = 0;
-    for (std::size_t i = 0; i < placeable.size(); i += 2)
-        checksum ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(placeable[i]) |
-                                               static_cast<std::uint8_t>(placeable[i + 1]) << 8);
-    appendU16(placeable, checksum);
-    return placeable + standard + records;
+    // In memory, 9 header words, version 3, size in words, one object (the brush), longest record 7 words.
+    const auto words = static_cast<std::uint32_t>(9 + records.size() / 2);
+    std::string file;
+    appendLittleEndian(file, 2, placeable);
+    appendLittleEndian(file, 2, {1, 9, 0x0300, words & 0xFFFF, words >> 16, 1, 7, 0, 0});
+    return file + records;
 }

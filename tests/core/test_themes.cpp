@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "theme_writer.h"
 
 namespace {
@@ -14,22 +16,26 @@ Surface samplePicture(int seed)
     return surface;
 }
 
+auto fields(const ThemeObject& o)
+{
+    return std::tie(o.objX, o.objY, o.contX, o.contY, o.picture, o.mask, o.tube, o.tubeMask);
+}
+
+auto fields(const ThemePackage& p)
+{
+    return std::tie(p.background, p.boxX, p.boxY, p.boxPicture, p.boxMask, p.hasDetails, p.description, p.dateLine);
+}
+
 }  // namespace
 
 ThemePackage samplePackage(int objects)
 {
     ThemePackage package;
     for (int i = 0; i < objects; ++i) {
-        ThemeObject object;
-        object.objX = static_cast<std::int16_t>(10 * i + 1);
-        object.objY = static_cast<std::int16_t>(20 * i + 2);
-        object.contX = static_cast<std::int16_t>(10 * i - 4);
-        object.contY = static_cast<std::int16_t>(20 * i + 3);
-        object.picture = samplePicture(4 * i);
-        object.mask = samplePicture(4 * i + 1);
-        object.tube = samplePicture(4 * i + 2);
-        object.tubeMask = samplePicture(4 * i + 3);
-        package.objects.push_back(object);
+        package.objects.push_back({static_cast<std::int16_t>(10 * i + 1), static_cast<std::int16_t>(20 * i + 2),
+                                   static_cast<std::int16_t>(10 * i - 4), static_cast<std::int16_t>(20 * i + 3),
+                                   samplePicture(4 * i), samplePicture(4 * i + 1), samplePicture(4 * i + 2),
+                                   samplePicture(4 * i + 3)});
     }
     if (objects > 0)
         package.background = Surface(24, 16, 0x2E8B57);
@@ -46,26 +52,9 @@ ThemePackage samplePackage(int objects)
 void expectSamePackage(const ThemePackage& actual, const ThemePackage& expected)
 {
     ASSERT_EQ(actual.objects.size(), expected.objects.size());
-    for (std::size_t i = 0; i < expected.objects.size(); ++i) {
-        const ThemeObject& a = actual.objects[i];
-        const ThemeObject& e = expected.objects[i];
-        EXPECT_EQ(a.objX, e.objX) << "object " << i;
-        EXPECT_EQ(a.objY, e.objY) << "object " << i;
-        EXPECT_EQ(a.contX, e.contX) << "object " << i;
-        EXPECT_EQ(a.contY, e.contY) << "object " << i;
-        EXPECT_EQ(a.picture, e.picture) << "object " << i;
-        EXPECT_EQ(a.mask, e.mask) << "object " << i;
-        EXPECT_EQ(a.tube, e.tube) << "object " << i;
-        EXPECT_EQ(a.tubeMask, e.tubeMask) << "object " << i;
-    }
-    EXPECT_EQ(actual.background, expected.background);
-    EXPECT_EQ(actual.boxX, expected.boxX);
-    EXPECT_EQ(actual.boxY, expected.boxY);
-    EXPECT_EQ(actual.boxPicture, expected.boxPicture);
-    EXPECT_EQ(actual.boxMask, expected.boxMask);
-    EXPECT_EQ(actual.hasDetails, expected.hasDetails);
-    EXPECT_EQ(actual.description, expected.description);
-    EXPECT_EQ(actual.dateLine, expected.dateLine);
+    for (std::size_t i = 0; i < expected.objects.size(); ++i)
+        EXPECT_EQ(fields(actual.objects[i]), fields(expected.objects[i])) << "object " << i;
+    EXPECT_EQ(fields(actual), fields(expected));
 }
 
 void ThemeFolder::write(const ThemePackage& package) const
@@ -77,6 +66,16 @@ void ThemeFolder::write(const ThemePackage& package) const
 ThemeReadResult ThemeFolder::read() const
 {
     return readThemePackage(programFolder(), kName);
+}
+
+ThemePackage ThemeFolder::load() const
+{
+    const ThemeReadResult result = read();
+    if (!result) {
+        ADD_FAILURE() << "the theme does not load: " << result.error().message;
+        return {};
+    }
+    return result.value();
 }
 
 void expectLoadFailure(const ThemeReadResult& result, ThemeLoadProblem problem,

@@ -25,6 +25,8 @@ public:
     // Writes the package and expects every file to be written.
     void write(const ThemePackage& package) const;
     ThemeReadResult read() const;
+    // The package read back; a failure to load is reported and gives an empty package.
+    ThemePackage load() const;
 
 private:
     ScratchFolder m_program;

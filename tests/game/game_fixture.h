@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <memory>
 
 #include "fake_services.h"
 #include "game.h"
+#include "high_score_table.h"
 #include "recording_view.h"
 #include "registry_store.h"
 #include "theme_builder.h"
+#include "theme_files.h"
 
 // A program folder in a temporary directory, a game over it with fake services, and helpers that act as the
 // player's hand.
@@ -21,7 +22,7 @@ protected:
     {
         // A round that nothing ends would spin for ever: fail the test and close the window instead.
         pump.whenIdle = [this] {
-            if (++m_idlePasses > kMaxIdlePasses) {
+            if (pump.calls > kMaxPumpPasses) {
                 ADD_FAILURE() << "the round did not end";
                 game.Form_Unload();
             }
@@ -41,6 +42,15 @@ protected:
     {
         game.Form_Initialize();
         game.Form_Load();
+    }
+
+    // Theme1 of three objects with an empty table, and a start-up on it that reports nothing.
+    void startUpOnTheme1()
+    {
+        writeTheme(programFolder(), "Theme1", makeRowTheme(3));
+        ASSERT_FALSE(writeHighScoreFile(programFolder() + "/Theme1/" + ThemeFiles::kHighScores, {}));
+        startUp();
+        ASSERT_EQ(messageTitles(), std::vector<std::string>{});
     }
 
     // Centre of object i's picture, in canvas pixels.
@@ -84,6 +94,15 @@ protected:
         return titles;
     }
 
+    // The file names of the sounds played, in order.
+    std::vector<std::string> soundNames() const
+    {
+        std::vector<std::string> names;
+        for (const std::string& path : sound.played)
+            names.push_back(path.substr(path.rfind('/') + 1));
+        return names;
+    }
+
     QTemporaryDir m_folder;
     QTemporaryDir m_settings;
     FakeClock clock;
@@ -95,8 +114,7 @@ protected:
     Game game;
 
 private:
-    static constexpr int kMaxIdlePasses = 100000;
-    int m_idlePasses = 0;
+    static constexpr int kMaxPumpPasses = 100000;
     double m_grabX = 0;
     double m_grabY = 0;
     double m_handX = 0;

@@ -8,11 +8,11 @@
 
 namespace {
 
-Surface maskWithPixels(int w, int h, std::initializer_list<std::pair<int, int>> solid)
+// A white w x h mask with one black pixel.
+Surface maskWithPixel(int w, int h, int x, int y)
 {
     Surface mask(w, h, kWhite);
-    for (auto [x, y] : solid)
-        mask.setPixel(x, y, kBlack);
+    mask.setPixel(x, y, kBlack);
     return mask;
 }
 
@@ -20,13 +20,11 @@ Surface maskWithPixels(int w, int h, std::initializer_list<std::pair<int, int>> 
 // model defines it. The fast test must agree with it in every case.
 bool overlapByRasterOps(int x1, int y1, int x2, int y2, const Surface& a, const Surface& b, Surface& w)
 {
-    const int dx = x1 - x2;
-    const int dy = y1 - y2;
     Surface m(kInvertedMaskWidth, kInvertedMaskHeight, kWhite);
     w.setBackgroundColor(OverlapSurface::kBackground);
     w.clear();
-    BitBlt(w, 0, 0, b.width(), b.height(), b, dx, dy, RasterOp::MergePaint);
-    BitBlt(w, 0, 0, b.width(), b.height(), b, dx, dy, RasterOp::SrcInvert);
+    BitBlt(w, 0, 0, b.width(), b.height(), b, x1 - x2, y1 - y2, RasterOp::MergePaint);
+    BitBlt(w, 0, 0, b.width(), b.height(), b, x1 - x2, y1 - y2, RasterOp::SrcInvert);
     BitBlt(m, 0, 0, a.width(), a.height(), a, 0, 0, RasterOp::SrcInvert);
     BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::MergePaint);
     BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::SrcAnd);
@@ -60,44 +58,43 @@ bool wallTest(int x1, int y1, int x2, int y2, const Surface& object, const Surfa
 
 }  // namespace
 
-TEST(MasksOverlap, TouchingByOnePixelAndMissingByOne)
+TEST(MasksOverlap, OnePixelTouchesAtPositiveAndNegativeOffsets)
 {
-    const Surface object = maskWithPixels(10, 10, {{9, 9}});
-    const Surface tube = maskWithPixels(10, 10, {{0, 0}});
     OverlapSurface overlap;
-    EXPECT_TRUE(wallTest(100, 100, 109, 109, object, tube, overlap));
-    EXPECT_FALSE(wallTest(100, 100, 110, 109, object, tube, overlap));
-    EXPECT_FALSE(wallTest(100, 100, 109, 110, object, tube, overlap));
-}
+    const Surface cornerObject = maskWithPixel(10, 10, 9, 9);
+    const Surface cornerTube = maskWithPixel(10, 10, 0, 0);
+    EXPECT_TRUE(wallTest(100, 100, 109, 109, cornerObject, cornerTube, overlap));
+    EXPECT_FALSE(wallTest(100, 100, 110, 109, cornerObject, cornerTube, overlap));
+    EXPECT_FALSE(wallTest(100, 100, 109, 110, cornerObject, cornerTube, overlap));
 
-TEST(MasksOverlap, ObjectAboveAndLeftOfTubeGivesNegativeOffsets)
-{
-    const Surface object = maskWithPixels(20, 20, {{15, 18}});
-    const Surface tube = maskWithPixels(30, 30, {{2, 3}});
-    OverlapSurface overlap;
-    EXPECT_TRUE(wallTest(37, 35, 50, 50, object, tube, overlap));
-    EXPECT_FALSE(wallTest(36, 35, 50, 50, object, tube, overlap));
-}
-
-TEST(MasksOverlap, WhitePartsNeverCount)
-{
-    const Surface object(20, 20, kWhite);
-    const Surface tube(20, 20, kBlack);
-    OverlapSurface overlap;
-    EXPECT_FALSE(wallTest(0, 0, 0, 0, object, tube, overlap));
-    EXPECT_FALSE(wallTest(0, 0, 0, 0, tube, object, overlap));
+    // The object above and left of its tube; a fresh overlap surface, as the first test of a theme sees.
+    const Surface object = maskWithPixel(20, 20, 15, 18);
+    const Surface tube = maskWithPixel(30, 30, 2, 3);
+    OverlapSurface fresh;
+    EXPECT_TRUE(wallTest(37, 35, 50, 50, object, tube, fresh));
+    EXPECT_FALSE(wallTest(36, 35, 50, 50, object, tube, fresh));
 }
 
 TEST(MasksOverlap, LargerMaskRightAfterChangeCoversOnlyTheOldSizeOnce)
 {
-    Surface big(100, 100, kWhite);
-    big.setPixel(80, 90, kBlack);
-    const Surface tube = maskWithPixels(100, 100, {{80, 90}});
+    const Surface big = maskWithPixel(100, 100, 80, 90);
     OverlapSurface overlap;  // still the size of the first, small mask
-    EXPECT_FALSE(wallTest(0, 0, 0, 0, big, tube, overlap));
+    EXPECT_FALSE(wallTest(0, 0, 0, 0, big, big, overlap));
     EXPECT_EQ(overlap.width, 100);
     EXPECT_EQ(overlap.height, 100);
-    EXPECT_TRUE(wallTest(0, 0, 0, 0, big, tube, overlap));
+    EXPECT_TRUE(wallTest(0, 0, 0, 0, big, big, overlap));
+}
+
+TEST(MasksOverlap, BeyondTheInvertedMaskSurfaceOnlyTheTubeCounts)
+{
+    // Past 281 columns the object mask is not inverted, so a tube pixel there counts even under white.
+    const Surface wide(300, 10, kWhite);
+    const Surface tube = maskWithPixel(300, 10, 290, 5);
+    OverlapSurface overlap{300, 10};
+    Surface slow(300, 10);
+    EXPECT_TRUE(wallTest(0, 0, 0, 0, wide, tube, overlap));
+    EXPECT_TRUE(overlapByRasterOps(0, 0, 0, 0, wide, tube, slow));
+    EXPECT_FALSE(wallTest(0, 0, 0, 0, wide, maskWithPixel(300, 10, 280, 5), overlap));
 }
 
 TEST(MasksOverlap, AgreesWithTheRasterSequenceOnRandomMasks)
@@ -120,37 +117,24 @@ TEST(MasksOverlap, AgreesWithTheRasterSequenceOnRandomMasks)
     }
 }
 
-TEST(MasksOverlap, BeyondTheInvertedMaskSurfaceOnlyTheTubeCounts)
+TEST(CentreInBox, HalfPixelCentresCountAndTheEdgeIsOutside)
 {
-    // Past 281 columns the object mask is not inverted, so a tube pixel there counts even under white.
-    const Surface wide(300, 10, kWhite);
-    const Surface tube = maskWithPixels(300, 10, {{290, 5}});
-    OverlapSurface overlap{300, 10};
-    Surface slow(300, 10);
-    EXPECT_TRUE(wallTest(0, 0, 0, 0, wide, tube, overlap));
-    EXPECT_TRUE(overlapByRasterOps(0, 0, 0, 0, wide, tube, slow));
-}
-
-TEST(CentreInBox, HalfPixelCentresAndEdges)
-{
-    const Surface object(31, 10);
     const Surface box(50, 50);
-    EXPECT_TRUE(CentreInBox(100, 0, 115, -20, object, box));   // centre 115.5 > 115
-    EXPECT_FALSE(CentreInBox(100, 0, 116, -20, object, box));  // 115.5 < 116
+    const Surface odd(31, 10);
     const Surface even(30, 10);
-    EXPECT_FALSE(CentreInBox(100, 0, 115, -20, even, box));  // centre 115 on the edge is outside
-    EXPECT_FALSE(CentreInBox(100, 0, 65, -20, even, box));   // right edge 115 too
+    EXPECT_TRUE(CentreInBox(100, 0, 115, -20, odd, box));    // centre 115.5 > 115
+    EXPECT_FALSE(CentreInBox(100, 0, 116, -20, odd, box));   // 115.5 < 116
+    EXPECT_FALSE(CentreInBox(100, 0, 115, -20, even, box));  // centre 115 on the left edge
+    EXPECT_FALSE(CentreInBox(100, 0, 65, -20, even, box));   // and on the right edge
     EXPECT_TRUE(CentreInBox(100, 0, 66, -20, even, box));
 }
 
 TEST(CheckForDrag, OnlyExactBlackInsideTheMask)
 {
-    Surface mask(4, 4, kWhite);
-    mask.setPixel(1, 1, kBlack);
+    Surface mask = maskWithPixel(4, 4, 1, 1);
     mask.setPixel(2, 2, 0x010101);
     EXPECT_TRUE(CheckForDrag(11, 21, 10, 20, mask));
-    EXPECT_FALSE(CheckForDrag(12, 22, 10, 20, mask));
-    EXPECT_FALSE(CheckForDrag(10, 20, 10, 20, mask));
-    EXPECT_FALSE(CheckForDrag(9, 21, 10, 20, mask));
-    EXPECT_FALSE(CheckForDrag(14, 21, 10, 20, mask));
+    const std::pair<int, int> notOnBlack[] = {{12, 22}, {10, 20}, {9, 21}, {14, 21}};
+    for (auto [x, y] : notOnBlack)
+        EXPECT_FALSE(CheckForDrag(x, y, 10, 20, mask)) << x << ',' << y;
 }

@@ -2,10 +2,14 @@
 
 class Pointer : public GameFixture {
 protected:
-    void SetUp() override
+    void SetUp() override { startUpOnTheme1(); }
+
+    // Lifts object 0 out of its tube and lets go of it: it slides back.
+    void letGoAboveTube0()
     {
-        writeTheme(programFolder(), "Theme1", makeRowTheme(3));
-        startUp();
+        pickUp(0);
+        carryBy(0, -30);
+        game.PicCanvas_MouseUp();
     }
 };
 
@@ -19,34 +23,32 @@ TEST_F(Pointer, PressBesideAnObjectThenMoveOntoItJumpsItByTheTravel)
     EXPECT_EQ(game.state().ObjX[0], x0 + 5);
 }
 
-TEST_F(Pointer, RightButtonPressChangesNothingButAnyReleaseEndsACarry)
-{
-    game.PicCanvas_MouseDown(kRightButton, centreX(1), centreY(1));
-    EXPECT_EQ(game.state().CurObj, 0);
-    EXPECT_TRUE(sound.played.empty());
-
-    pickUp(1);
-    EXPECT_TRUE(game.isCarrying());
-    game.PicCanvas_MouseUp();
-    EXPECT_FALSE(game.isCarrying());
-    EXPECT_EQ(sound.played.back().substr(sound.played.back().rfind('/') + 1), "LetGo.wav");
-}
-
-TEST_F(Pointer, HoverSelectsATubeOnlyWhileNoButtonIsHeld)
+TEST_F(Pointer, HoverSelectsOnlyWhileNoButtonIsHeldAndTheRightButtonIsIgnored)
 {
     game.PicCanvas_MouseMove(game.state().ContX[2] + 1.0, game.state().ContY[2] + 1.0);
     EXPECT_EQ(game.state().CurObj, 2);
     EXPECT_EQ(game.state().CurCont, 2);
+    game.PicCanvas_MouseDown(kRightButton, centreX(1), centreY(1));
+    EXPECT_EQ(game.state().CurObj, 2);
+    EXPECT_TRUE(sound.played.empty());
     game.PicCanvas_MouseDown(kLeftButton, 1, 1);
     game.PicCanvas_MouseMove(game.state().ContX[1] + 1.0, game.state().ContY[1] + 1.0);
     EXPECT_EQ(game.state().CurCont, 2);
 }
 
+TEST_F(Pointer, LetGoSlidesBackTwoPixelsAFrameAndLandsExactly)
+{
+    const int framesBefore = view.frames;
+    letGoAboveTube0();
+    // 30 pixels away: a frame per 2-pixel step until within 3 pixels, then placed exactly.
+    EXPECT_EQ(view.frames - framesBefore, 13);
+    EXPECT_EQ(game.state().ObjY[0], game.state().ContY[0] + game.pictures().PicCont[0].height() - 5 - 10);
+    EXPECT_EQ(soundNames(), (std::vector<std::string>{"Pickup.wav", "LetGo.wav"}));
+}
+
 TEST_F(Pointer, MovesAreIgnoredForHalfASecondAfterASlideBack)
 {
-    pickUp(0);
-    carryBy(0, -30);
-    game.PicCanvas_MouseUp();
+    letGoAboveTube0();
     const std::int16_t restX = game.state().ObjX[0];
     ASSERT_TRUE(game.isLockedOut());
 
@@ -62,21 +64,9 @@ TEST_F(Pointer, MovesAreIgnoredForHalfASecondAfterASlideBack)
     EXPECT_TRUE(game.isCarrying());
 }
 
-TEST_F(Pointer, SlideBackMovesTwoPixelsPerFrameAndLandsExactly)
+TEST_F(Pointer, LettingGoOfADeliveredObjectOnlyLocksOut)
 {
-    pickUp(0);
-    carryBy(0, -30);
-    const int framesBefore = view.frames;
-    game.PicCanvas_MouseUp();
-    // 30 pixels away: a frame per 2-pixel step until within 3 pixels, then placed exactly.
-    EXPECT_EQ(view.frames - framesBefore, 13);
-    EXPECT_EQ(game.state().ObjY[0], game.state().ContY[0] + game.pictures().PicCont[0].height() - 5 - 10);
-}
-
-TEST_F(Pointer, SlideOfADeliveredObjectOnlyLocksOut)
-{
-    ThemePackage theme = makeRowTheme(1);
-    writeTheme(programFolder(), "One", theme);
+    writeTheme(programFolder(), "One", makeRowTheme(1));
     game.LoadTheme("One");
     pump.steps.push_back([this] {
         pickUp(0);

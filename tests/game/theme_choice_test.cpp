@@ -1,20 +1,20 @@
-#include <QDir>
 #include <QFile>
 
 #include "game_fixture.h"
-#include "high_score_table.h"
-#include "theme_files.h"
 
 class ThemeChoice : public GameFixture {
 protected:
     void SetUp() override
     {
-        writeTheme(programFolder(), "Theme1", makeRowTheme(3));
         writeTheme(programFolder(), "Seven", makeRowTheme(7, 8, 300, 100));
-        for (const char* theme : {"Theme1", "Seven"})
-            ASSERT_FALSE(writeHighScoreFile(programFolder() + "/" + theme + "/" + ThemeFiles::kHighScores, {}));
-        startUp();
-        prompts.messages.clear();
+        ASSERT_FALSE(writeHighScoreFile(programFolder() + "/Seven/" + ThemeFiles::kHighScores, {}));
+        startUpOnTheme1();
+    }
+
+    std::string details()
+    {
+        game.imgAbout_MouseUp(kRightButton);
+        return prompts.messages.empty() ? "(none)" : prompts.messages.back().text;
     }
 };
 
@@ -46,49 +46,23 @@ TEST_F(ThemeChoice, CancelReloadsTheCurrentThemeAndEndsTheRound)
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(ThemeChoice, AFolderThatIsNoThemeFallsBackToTheme1)
+TEST_F(ThemeChoice, DetailsShowDescriptionAndDateLineAsTheyAre)
 {
-    ASSERT_TRUE(QDir(QString::fromStdString(programFolder())).mkdir("Holiday pictures"));
-    prompts.chosenTheme = "Holiday pictures";
-    game.Image2_Click();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text,
-              "There is an important file missing. Can not load theme Holiday pictures\r\nLoading default theme..");
-    EXPECT_EQ(view.caption, "Vantor - Theme1");
-}
+    EXPECT_EQ(details(), "Description:\r\n\tA crafted theme\r\nDate:\r\n\tOn the 1st\r\n");
+    EXPECT_EQ(prompts.messages.back().title, "Theme Details");
+    EXPECT_EQ(prompts.messages.back().icon, MessageIcon::Information);
 
-TEST_F(ThemeChoice, DetailsShowDescriptionAndDateLine)
-{
-    game.imgAbout_MouseUp(kRightButton);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].title, "Theme Details");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(prompts.messages[0].text, "Description:\r\n\tA crafted theme\r\nDate:\r\n\tOn the 1st\r\n");
-}
-
-TEST_F(ThemeChoice, DetailsWithALineBreakAndWithAnEmptyDescription)
-{
     ThemePackage theme = makeRowTheme(1);
-    theme.description = "First line\r\nsecond line";
-    writeTheme(programFolder(), "Broken lines", theme);
-    game.LoadTheme("Broken lines");
-    game.imgAbout_MouseUp(kRightButton);
-    EXPECT_EQ(prompts.messages.back().text, "Description:\r\n\tFirst line\r\nsecond line\r\nDate:\r\n\tOn the 1st\r\n");
+    for (const char* description : {"First line\r\nsecond line", ""}) {
+        theme.description = description;
+        writeTheme(programFolder(), "Described", theme);
+        game.LoadTheme("Described");
+        EXPECT_EQ(details(), std::string("Description:\r\n\t") + description + "\r\nDate:\r\n\tOn the 1st\r\n");
+    }
 
-    theme.description.clear();
-    writeTheme(programFolder(), "Dated", theme);
-    game.LoadTheme("Dated");
-    game.imgAbout_MouseUp(kRightButton);
-    EXPECT_EQ(prompts.messages.back().text, "Description:\r\n\t\r\nDate:\r\n\tOn the 1st\r\n");
-}
-
-TEST_F(ThemeChoice, NoDetailsAfterSwitchingToAThemeWithout)
-{
     ASSERT_TRUE(QFile::remove(QString::fromStdString(programFolder() + "/Seven/" + ThemeFiles::kDetails)));
     game.LoadTheme("Seven");
-    game.imgAbout_MouseUp(kRightButton);
-    ASSERT_FALSE(prompts.messages.empty());
-    EXPECT_EQ(prompts.messages.back().text, "No details found");
+    EXPECT_EQ(details(), "No details found");
 }
 
 TEST_F(ThemeChoice, LeftOpensAboutAndMiddleDoesNothing)
