@@ -28,6 +28,10 @@ constexpr RegistryType kRegDword = 4;
 std::string dwordBytes(std::uint32_t number);
 std::uint32_t dwordOfBytes(std::string_view bytes);
 
+// True when the text holds a line break or another control character other than tab. A name holding one
+// cannot stand on a line of a hive file, so it names no key and no value.
+bool hasControlCharacters(std::string_view text);
+
 struct HiveValue {
     std::string name;  // as first written
     RegistryType type = kRegSz;
@@ -67,11 +71,3 @@ private:
     RootKey m_root;
     std::map<std::string, HiveKey> m_keys;  // by sortKey() of the path
 };
-
-// Reads the registry's export text ("REGEDIT4"). Lenient: a line that cannot be read is skipped, and so are
-// the values of a section that cannot be read; a text without the header is an empty hive.
-Hive parseHive(RootKey root, std::string_view text);
-
-// Writes the export text: the header line, a blank line, then each key as a section line followed by its
-// values and a blank line. LF line ends.
-std::string serialiseHive(const Hive& hive);

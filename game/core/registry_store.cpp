@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "atomic_file.h"
+#include "registry_hive_text.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "atomic_file.h"
 #include "program_folder_record.h"
+#include "registry_hive_text.h"
 #include "registry_store.h"
 
 namespace {
