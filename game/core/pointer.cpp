@@ -8,13 +8,6 @@
 
 namespace {
 
-// Positions arrive as reals; the rules work on 16-bit integers rounded halves to even. A position that
-// does not fit is no position on any canvas.
-std::optional<std::int16_t> toPosition(double value)
-{
-    return toInt16(value);
-}
-
 bool strictlyInside(double x, double y, int left, int top, const Surface& picture)
 {
     return left < x && x < left + picture.width() && top < y && y < top + picture.height();
@@ -22,6 +15,8 @@ bool strictlyInside(double x, double y, int left, int top, const Surface& pictur
 
 }  // namespace
 
+// Positions arrive as reals and the rules work on 16-bit integers rounded halves to even; a position that does
+// not fit a 16-bit integer is no position on any canvas and is ignored.
 void Game::PicCanvas_MouseDown(int button, double x, double y)
 {
     if (button != kLeftButton)
@@ -37,8 +32,8 @@ void Game::PicCanvas_MouseDown(int button, double x, double y)
     const int current = m_state.CurObj;
     if (current < 0 || current >= kMaxObjects)
         return;
-    const std::optional<std::int16_t> grabX = toPosition(x - m_state.ObjX[current]);
-    const std::optional<std::int16_t> grabY = toPosition(y - m_state.ObjY[current]);
+    const std::optional<std::int16_t> grabX = toInt16(x - m_state.ObjX[current]);
+    const std::optional<std::int16_t> grabY = toInt16(y - m_state.ObjY[current]);
     if (grabX && grabY) {
         m_GrabDX = *grabX;
         m_GrabDY = *grabY;
@@ -50,8 +45,8 @@ void Game::PicCanvas_MouseMove(double x, double y)
     pollRestoreTimer();
     if (m_blankShowsAlternate)
         return;
-    const std::optional<std::int16_t> px = toPosition(x);
-    const std::optional<std::int16_t> py = toPosition(y);
+    const std::optional<std::int16_t> px = toInt16(x);
+    const std::optional<std::int16_t> py = toInt16(y);
     if (!px || !py)
         return;
     if (hasCurrentObject()) {
@@ -61,8 +56,8 @@ void Game::PicCanvas_MouseMove(double x, double y)
         if (over && m_MouseHeld)
             m_DraggingObj = true;
         if (m_DraggingObj) {
-            const std::optional<std::int16_t> objX = toPosition(x - m_GrabDX);
-            const std::optional<std::int16_t> objY = toPosition(y - m_GrabDY);
+            const std::optional<std::int16_t> objX = toInt16(x - m_GrabDX);
+            const std::optional<std::int16_t> objY = toInt16(y - m_GrabDY);
             if (objX && objY) {
                 m_state.ObjX[current] = *objX;
                 m_state.ObjY[current] = *objY;

@@ -38,8 +38,6 @@ public:
     QPushButton* highScoresButton() const { return m_cmdShowHighscores; }
     QLabel* timeLabel() const { return m_lblTime; }
     QWidget* timeClickArea() const { return m_Image1; }
-    ImageButton* aboutButton() const { return m_imgAbout; }
-    ImageButton* themeButton() const { return m_Image2; }
     HighScorePanel* highScorePanel() const { return m_picHighScores; }
 
     void setCaption(const std::string& text) override;
