@@ -19,12 +19,12 @@ windowWaitTenths=200
 exitWaitTenths=300
 
 work=$(mktemp -d)
-xvfbPid=""
 gamePid=""
+source "$(dirname "$0")/x_server.sh"
 
 cleanup() {
     [ -n "$gamePid" ] && kill -9 "$gamePid" 2>/dev/null
-    [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null && wait "$xvfbPid" 2>/dev/null
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -38,31 +38,19 @@ fail() {
     exit 1
 }
 
-for tool in Xvfb xdotool import identify compare; do
+for tool in xdotool import identify compare; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
 # The game reads its themes beside its own executable and writes the scores there: it runs on a copy, so
 # the build's high scores stay as they are.
 mkdir "$work/program"
-mkdir -m 700 "$work/runtime"
 cp "$game" "$work/program/vantor"
 cp -r "$theme" "$work/program/" || fail "cannot copy $theme"
 
-# -displayfd lets the server pick a free display and say which once it accepts connections, so parallel
-# runs never race for a display number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfbPid=$!
-for ((i = 0; i < 100; i++)); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfbPid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+start_x_server "$work"
 
-export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 (cd "$work/program" && exec ./vantor >"$work/game.log" 2>&1) &
 gamePid=$!
 
@@ -84,7 +72,12 @@ screenshot() {
 
 window=""
 for ((i = 0; i < windowWaitTenths; i++)); do
-    kill -0 "$gamePid" 2>/dev/null || { wait "$gamePid"; fail "the game ended at start-up with status $?"; }
+    if ! kill -0 "$gamePid" 2>/dev/null; then
+        wait "$gamePid"
+        status=$?
+        blame_display_if_unreachable "$work/game.log"
+        fail "the game ended at start-up with status $status"
+    fi
     for candidate in $(visibleWindows); do
         name=$(windowName "$candidate")
         if [ "$name" = "$title" ]; then
