@@ -99,6 +99,7 @@ public:
         return std::nullopt;
     }
     void showAbout() override { m_messages.push_back("About window"); }
+    std::optional<std::string> openPicture() override { return std::nullopt; }
     const std::vector<std::string>& messages() const { return m_messages; }
 
 private:

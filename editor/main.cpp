@@ -1,12 +1,15 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "editor_window.h"
+#include "qt_pump.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Ornavel is not built yet: this window stands in for it."));
-    window.setWindowTitle(QStringLiteral("Ornavel"));
-    window.setMargin(40);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Ornavel"));
+
+    QtPump pump;
+    EditorWindow window(QCoreApplication::applicationDirPath().toStdString(), {pump});
+    window.run();
+    return 0;
 }

@@ -24,4 +24,7 @@ public:
 
     // The program's About window, modal.
     virtual void showAbout() = 0;
+
+    // The picture-open dialog: the full path of the file the user chose, or nothing when cancelled.
+    virtual std::optional<std::string> openPicture() = 0;
 };

@@ -6,4 +6,7 @@ class Pump {
 public:
     virtual ~Pump() = default;
     virtual void processPendingEvents() = 0;
+    // Sleeps until at least one event arrives, then runs it and whatever else is pending. A loop calls this
+    // instead when it has nothing new to show, so an idle program leaves the processor idle.
+    virtual void waitForEvents() { processPendingEvents(); }
 };

@@ -5,8 +5,8 @@
 
 #include "frm_choose_theme.h"
 
-QtPrompts::QtPrompts(QWidget* parent, std::string programTitle, std::function<void(QWidget*)> showAboutWindow)
-    : m_parent(parent), m_programTitle(std::move(programTitle)), m_showAboutWindow(std::move(showAboutWindow))
+QtPrompts::QtPrompts(QWidget* parent, std::string programTitle, ProgramDialogs dialogs)
+    : m_parent(parent), m_programTitle(std::move(programTitle)), m_dialogs(std::move(dialogs))
 {
 }
 
@@ -62,6 +62,13 @@ std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFold
 
 void QtPrompts::showAbout()
 {
-    if (m_showAboutWindow)
-        m_showAboutWindow(m_parent);
+    if (m_dialogs.about)
+        m_dialogs.about(m_parent);
+}
+
+std::optional<std::string> QtPrompts::openPicture()
+{
+    if (!m_dialogs.openPicture)
+        return std::nullopt;
+    return m_dialogs.openPicture(m_parent);
 }

@@ -7,23 +7,30 @@
 
 class QWidget;
 
-// Real message boxes, input boxes and dialogs, modal over the given window. The About window belongs to each
-// program, which hands over how to show it.
+// The modal windows that belong to one program, each shown over the given parent. A program leaves out
+// those it does not have: asking for one of them shows nothing and answers as a cancel.
+struct ProgramDialogs {
+    std::function<void(QWidget*)> about;
+    std::function<std::optional<std::string>(QWidget*)> openPicture;
+};
+
+// Real message boxes, input boxes and dialogs, modal over the given window.
 class QtPrompts : public Prompts {
 public:
-    QtPrompts(QWidget* parent, std::string programTitle, std::function<void(QWidget*)> showAboutWindow);
+    QtPrompts(QWidget* parent, std::string programTitle, ProgramDialogs dialogs);
 
     void message(const std::string& title, const std::string& text, MessageIcon icon) override;
     std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
     std::optional<std::string> chooseTheme(const std::string& programFolder) override;
     void showAbout() override;
+    std::optional<std::string> openPicture() override;
 
 private:
     QString windowTitle(const std::string& title) const;
 
     QWidget* m_parent;
     std::string m_programTitle;
-    std::function<void(QWidget*)> m_showAboutWindow;
+    ProgramDialogs m_dialogs;
 };
 
 // The texts of the rules end their lines with CR LF; a Qt label wants plain line feeds.

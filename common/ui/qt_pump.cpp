@@ -6,3 +6,8 @@ void QtPump::processPendingEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
+
+void QtPump::waitForEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}

@@ -6,4 +6,5 @@
 class QtPump : public Pump {
 public:
     void processPendingEvents() override;
+    void waitForEvents() override;
 };

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "mouse_buttons.h"
 #include "qimage_convert.h"
 #include "surface.h"
 
@@ -16,11 +17,11 @@ int buttonNumber(Qt::MouseButton button)
 {
     switch (button) {
         case Qt::LeftButton:
-            return 1;
+            return kLeftButton;
         case Qt::RightButton:
-            return 2;
+            return kRightButton;
         case Qt::MiddleButton:
-            return 4;
+            return kMiddleButton;
         default:
             return 0;
     }

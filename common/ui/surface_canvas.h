@@ -33,5 +33,5 @@ private:
     QImage m_image;
 };
 
-// 1 for the left button, 2 for the right, 4 for the middle, 0 for any other.
+// The handlers' code of a Qt mouse button (see mouse_buttons.h); 0 for any other.
 int buttonNumber(Qt::MouseButton button);

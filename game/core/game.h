@@ -7,6 +7,7 @@
 #include "game_state.h"
 #include "high_score_table.h"
 #include "hit_tests.h"
+#include "mouse_buttons.h"
 #include "surface.h"
 #include "theme_package.h"
 
@@ -27,8 +28,6 @@ struct GameServices {
     RegistryStore& registry;
 };
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
 constexpr std::int64_t kLockOutMs = 500;
 
 // The game's rules: start-up, theme loading, the round and its loop, the pointer, the slide back and the

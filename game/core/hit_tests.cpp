@@ -67,10 +67,3 @@ bool CentreInBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t
     const double cy = y1 + pictureA.height() / 2.0;
     return x2 < cx && cx < x2 + pictureB.width() && y2 < cy && cy < y2 + pictureB.height();
 }
-
-bool CheckForDrag(std::int16_t pointerX, std::int16_t pointerY, std::int16_t objectX, std::int16_t objectY,
-                  const Surface& mask)
-{
-    const std::optional<Rgb> colour = mask.pixel(pointerX - objectX, pointerY - objectY);
-    return colour && *colour == kBlack;
-}

@@ -28,7 +28,3 @@ bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_
 // A half pixel of the centre counts.
 bool CentreInBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& pictureA,
                  const Surface& pictureB);
-
-// Is the mask pixel under the pointer black? Outside the mask there is no colour, which is not black.
-bool CheckForDrag(std::int16_t pointerX, std::int16_t pointerY, std::int16_t objectX, std::int16_t objectY,
-                  const Surface& mask);

@@ -2,6 +2,7 @@
 #include "frame_composer.h"
 #include "game.h"
 #include "game_view.h"
+#include "hit_mask.h"
 #include "rounding.h"
 #include "slide_back.h"
 #include "sound_player.h"
@@ -51,8 +52,7 @@ void Game::PicCanvas_MouseMove(double x, double y)
         return;
     if (hasCurrentObject()) {
         const int current = m_state.CurObj;
-        const bool over =
-            CheckForDrag(*px, *py, m_state.ObjX[current], m_state.ObjY[current], m_pictures.PicMask[current]);
+        const bool over = HitMask(*px, *py, m_state.ObjX[current], m_state.ObjY[current], m_pictures.PicMask[current]);
         if (over && m_MouseHeld)
             m_DraggingObj = true;
         if (m_DraggingObj) {

@@ -32,10 +32,12 @@ FrmMain::FrmMain(const std::string& programFolder, FrmMainServices services)
 {
     Prompts* prompts = services.prompts;
     if (!prompts) {
-        m_ownPrompts = std::make_unique<QtPrompts>(this, "Vantor", [](QWidget* parent) {
+        ProgramDialogs dialogs;
+        dialogs.about = [](QWidget* parent) {
             FrmAbout about(parent);
             about.exec();
-        });
+        };
+        m_ownPrompts = std::make_unique<QtPrompts>(this, "Vantor", std::move(dialogs));
         prompts = m_ownPrompts.get();
     }
     m_game = std::make_unique<Game>(

@@ -128,13 +128,3 @@ TEST(CentreInBox, HalfPixelCentresCountAndTheEdgeIsOutside)
     EXPECT_FALSE(CentreInBox(100, 0, 65, -20, even, box));   // and on the right edge
     EXPECT_TRUE(CentreInBox(100, 0, 66, -20, even, box));
 }
-
-TEST(CheckForDrag, OnlyExactBlackInsideTheMask)
-{
-    Surface mask = maskWithPixel(4, 4, 1, 1);
-    mask.setPixel(2, 2, 0x010101);
-    EXPECT_TRUE(CheckForDrag(11, 21, 10, 20, mask));
-    const std::pair<int, int> notOnBlack[] = {{12, 22}, {10, 20}, {9, 21}, {14, 21}};
-    for (auto [x, y] : notOnBlack)
-        EXPECT_FALSE(CheckForDrag(x, y, 10, 20, mask)) << x << ',' << y;
-}

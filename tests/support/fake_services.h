@@ -59,12 +59,23 @@ public:
 
     void showAbout() override { ++aboutShown; }
 
+    std::optional<std::string> openPicture() override
+    {
+        if (pictures.empty())
+            return std::nullopt;
+        std::optional<std::string> picture = pictures.front();
+        pictures.pop_front();
+        return picture;
+    }
+
     std::vector<Message> messages;
     std::vector<std::string> inputs;
     std::deque<std::string> answers;
     std::vector<std::string> chooserFolders;
     std::optional<std::string> chosenTheme;
     int aboutShown = 0;
+    // The answers of the picture-open dialog, in order: a path, or nothing for Cancel.
+    std::deque<std::optional<std::string>> pictures;
 };
 
 // Each call runs the next scripted step; with none left it runs `whenIdle`, if set.

@@ -1,0 +1,17 @@
+#include "ask_for_picture.h"
+
+#include "picture_file.h"
+#include "prompts.h"
+
+std::optional<Surface> askForPicture(Prompts& prompts)
+{
+    const std::optional<std::string> ChosenFile = prompts.openPicture();
+    if (!ChosenFile)
+        return std::nullopt;
+    Result<Surface> picture = loadPicture(*ChosenFile);
+    if (!picture) {
+        prompts.message("Picture not loaded", picture.error() + "\r\nNothing was changed.", MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    return std::move(picture.value());
+}

@@ -1,0 +1,37 @@
+#include "change_pictures.h"
+
+#include "ask_for_picture.h"
+#include "derived_pictures.h"
+#include "workspace.h"
+
+bool changeObjectPicture(Workspace& workspace, int index, Prompts& prompts)
+{
+    std::optional<Surface> picture = askForPicture(prompts);
+    if (!picture)
+        return false;
+    workspace.objects[static_cast<std::size_t>(index)].imgSprS = std::move(*picture);
+    MakeDefaultTube(workspace, index);
+    MakeObjectMask(workspace, index);
+    return true;
+}
+
+bool changeBackground(Workspace& workspace, Prompts& prompts)
+{
+    std::optional<Surface> picture = askForPicture(prompts);
+    if (!picture)
+        return false;
+    workspace.background = std::move(*picture);
+    workspace.canvasWidth = workspace.background.width();
+    workspace.canvasHeight = workspace.background.height();
+    return true;
+}
+
+bool changeContainer(Workspace& workspace, Prompts& prompts)
+{
+    std::optional<Surface> picture = askForPicture(prompts);
+    if (!picture)
+        return false;
+    workspace.PicPlainS = std::move(*picture);
+    MakeBoxMask(workspace);
+    return true;
+}

@@ -1,0 +1,191 @@
+#include "editor.h"
+
+#include "change_pictures.h"
+#include "derived_pictures.h"
+#include "editor_frame.h"
+#include "editor_layout.h"
+#include "editor_view.h"
+#include "object_commands.h"
+#include "prompts.h"
+#include "pump.h"
+#include "theme_files.h"
+#include "theme_reader.h"
+#include "workspace_loading.h"
+
+Editor::Editor(std::string programFolder, EditorServices services)
+    : m_programFolder(std::move(programFolder)), m_services(services)
+{
+}
+
+void Editor::Form_Load()
+{
+    if (!LoadTheme(ThemeFiles::kDefaultTheme))
+        takeTheme(starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
+    m_workspace.ShowBox = true;
+    // The theme at start-up gets fresh tubes and masks made from its pictures, whatever its files held.
+    for (int i = 0; i < m_workspace.objectCount(); ++i) {
+        MakeDefaultTube(m_workspace, i);
+        m_services.pump.processPendingEvents();
+        MakeObjectMask(m_workspace, i);
+    }
+    markAndSelect(0);
+    const ClientSize client = startupClientSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
+    m_services.view.setClientSize(client.width, client.height);
+    m_services.view.showBoxCheck(m_workspace.ShowBox);
+    m_services.pump.processPendingEvents();
+}
+
+bool Editor::LoadTheme(const std::string& name)
+{
+    ThemeReadResult result = readThemePackage(m_programFolder, name);
+    if (!result) {
+        const bool starting = !m_rendering;
+        m_services.prompts.message("Theme not loaded",
+                                   "The theme folder \"" + themeFolder(m_programFolder, name) +
+                                       "\" cannot be loaded.\r\n" + result.error().message + "\r\n" +
+                                       (starting ? "The editor starts with a theme of its own."
+                                                 : "The theme you are editing stays as it was."),
+                                   MessageIcon::Exclamation);
+        return false;
+    }
+    takeTheme(std::move(result.value()));
+    return true;
+}
+
+void Editor::takeTheme(ThemePackage package)
+{
+    applyThemePackage(m_workspace, std::move(package));
+    RebuildObjectList(m_list, m_workspace.objectCount());
+    selectObject(0);
+    setListPanelHeight();
+    m_services.view.showObjectList();
+}
+
+void Editor::RenderLoop()
+{
+    m_rendering = true;
+    while (!m_StopRendering) {
+        composeEditorFrame(m_picBackBuff, m_workspace);
+        if (m_picBackBuff != m_picCanvas) {
+            std::swap(m_picBackBuff, m_picCanvas);
+            m_services.view.present(m_picCanvas);
+            ++m_framesShown;
+            m_services.pump.processPendingEvents();
+        } else {
+            m_services.pump.waitForEvents();
+        }
+    }
+    m_rendering = false;
+}
+
+void Editor::Form_Unload()
+{
+    m_StopRendering = true;
+}
+
+void Editor::mnuNew_Click()
+{
+    ::mnuNew_Click(m_workspace, m_list);
+    m_services.view.showObjectList();
+    m_services.view.showCurrentObject();
+}
+
+void Editor::mnuNew_Object_Click()
+{
+    if (!CmdNewObj_Click(m_workspace, m_list, m_services.prompts))
+        return;
+    setListPanelHeight();
+    m_services.view.showObjectList();
+}
+
+void Editor::mnuLoad_Theme_Click()
+{
+    // Cancel keeps the workspace as it is, unsaved edits and all.
+    const std::optional<std::string> chosen = m_services.prompts.chooseTheme(m_programFolder);
+    if (chosen && LoadTheme(*chosen))
+        m_workspace.ThemeName = *chosen;
+}
+
+void Editor::mnuExit_Click()
+{
+    Form_Unload();
+    m_services.view.closeWindow();
+}
+
+void Editor::mnuChgBG_Click()
+{
+    if (changeBackground(m_workspace, m_services.prompts))
+        m_services.view.setCanvasSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
+}
+
+void Editor::mnuChgBox_Click()
+{
+    changeContainer(m_workspace, m_services.prompts);
+}
+
+void Editor::mnuChgSpr_Click()
+{
+    imgPreview_Click(m_workspace.CurObj);
+}
+
+void Editor::mnuShowBox_Click()
+{
+    m_workspace.ShowBox = !m_workspace.ShowBox;
+    m_services.view.showBoxCheck(m_workspace.ShowBox);
+}
+
+void Editor::CurSpr_Click(int row)
+{
+    if (row >= 0 && row < m_workspace.objectCount())
+        markAndSelect(row);
+}
+
+void Editor::imgPreview_Click(int row)
+{
+    if (row < 0 || row >= m_workspace.objectCount() || !changeObjectPicture(m_workspace, row, m_services.prompts))
+        return;
+    m_services.view.showObjectList();
+    markAndSelect(row);
+}
+
+void Editor::picSprite_Click()
+{
+    imgPreview_Click(m_workspace.CurObj);
+}
+
+void Editor::picCanvas_MouseDown(int button, double x, double y)
+{
+    m_drag.press(m_workspace, button, x, y);
+}
+
+void Editor::picCanvas_MouseMove(double x, double y)
+{
+    if (m_drag.move(m_workspace, x, y) != DragMove::Object)
+        return;
+    const int current = m_workspace.CurObj;
+    m_list.labels[static_cast<std::size_t>(current)] = {std::to_string(m_workspace.ObjX[current]),
+                                                        std::to_string(m_workspace.ObjY[current])};
+    m_services.view.showRowLabels(current);
+}
+
+void Editor::picCanvas_MouseUp()
+{
+    m_drag.release(m_workspace);
+}
+
+void Editor::selectObject(int index)
+{
+    m_workspace.CurObj = static_cast<std::int16_t>(index);
+    m_services.view.showCurrentObject();
+}
+
+void Editor::markAndSelect(int index)
+{
+    m_list.marked = index;
+    selectObject(index);
+}
+
+void Editor::setListPanelHeight()
+{
+    m_list.panelHeight = listPanelHeight(m_list.rows(), m_services.view.twipsPerPixelY());
+}

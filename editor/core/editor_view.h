@@ -1,0 +1,28 @@
+#pragma once
+
+class Surface;
+
+// What the editor shows, as its rules ask for it. The main window implements it; tests record it.
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+
+    // The canvas takes a new size: only a new background changes it.
+    virtual void setCanvasSize(int width, int height) = 0;
+    // The window's client area below its menu bar, set once at start-up.
+    virtual void setClientSize(int width, int height) = 0;
+    // Copies the frame to the canvas and repaints it now.
+    virtual void present(const Surface& frame) = 0;
+    // Rows were added or removed, or an object got a new picture: the rows are shown afresh from the list.
+    virtual void showObjectList() = 0;
+    // The X and Y labels of one row changed.
+    virtual void showRowLabels(int row) = 0;
+    // Another object became current, or the current one's pictures or the mark changed.
+    virtual void showCurrentObject() = 0;
+    virtual void showBoxCheck(bool checked) = 0;
+    // Exit: the window closes.
+    virtual void closeWindow() = 0;
+
+    // The display's vertical twips per pixel, which the list panel's height is measured by.
+    virtual double twipsPerPixelY() = 0;
+};

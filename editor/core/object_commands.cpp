@@ -1,0 +1,28 @@
+#include "object_commands.h"
+
+#include "object_list.h"
+#include "prompts.h"
+#include "theme_files.h"
+#include "workspace.h"
+
+bool CmdNewObj_Click(Workspace& workspace, ObjectList& list, Prompts& prompts)
+{
+    if (workspace.objectCount() >= ThemeFiles::kMaxObjects) {
+        prompts.message("New Object",
+                        "A theme holds at most " + std::to_string(ThemeFiles::kMaxObjects) +
+                            " objects; this one has them all.\r\nGive one of them a new picture instead.",
+                        MessageIcon::Exclamation);
+        return false;
+    }
+    workspace.objects.push_back(workspace.objects.front());
+    addListRow(list);
+    return true;
+}
+
+void mnuNew_Click(Workspace& workspace, ObjectList& list)
+{
+    trimListToFirstRow(list);
+    workspace.objects.resize(1);
+    list.marked = 0;
+    workspace.CurObj = 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "editor.h"
+#include "editor_view.h"
+
+class CurrentObjectPanel;
+class ObjectListPanel;
+class QAction;
+class SurfaceCanvas;
+
+// What the editor's window needs from outside; the program passes the real ones, tests their own.
+struct EditorWindowServices {
+    Pump& pump;
+    Prompts* prompts = nullptr;  // nothing: real dialogs over this window
+};
+
+// The editor's main window "Create": the Current Object panel, the object list, the canvas and the menus. It
+// forwards every event to the editor's rules and shows what they report.
+class EditorWindow : public QMainWindow, public EditorView {
+    Q_OBJECT
+public:
+    EditorWindow(const std::string& programFolder, EditorWindowServices services);
+    ~EditorWindow() override;
+
+    // Start-up, the window shown, then the render loop until the window closes.
+    void run();
+
+    Editor& editor() { return *m_editor; }
+    SurfaceCanvas* canvas() const { return m_picCanvas; }
+    CurrentObjectPanel* currentObjectPanel() const { return m_fraObject; }
+    ObjectListPanel* objectListPanel() const { return m_fraObjectList; }
+    QAction* action(const QString& objectName) const;
+
+    void setCanvasSize(int width, int height) override;
+    void setClientSize(int width, int height) override;
+    void present(const Surface& frame) override;
+    void showObjectList() override;
+    void showRowLabels(int row) override;
+    void showCurrentObject() override;
+    void showBoxCheck(bool checked) override;
+    void closeWindow() override;
+    double twipsPerPixelY() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const QString& caption, const QString& name, void (Editor::*handler)());
+    void connectControls();
+    // Runs whenever the tube preview, the list or the window's size changes.
+    void picSCont_Resize();
+
+    std::unique_ptr<Prompts> m_ownPrompts;
+    std::unique_ptr<Editor> m_editor;
+
+    CurrentObjectPanel* m_fraObject;
+    ObjectListPanel* m_fraObjectList;
+    SurfaceCanvas* m_picCanvas;
+    QAction* m_mnuShowBox = nullptr;
+};

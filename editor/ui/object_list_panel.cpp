@@ -1,0 +1,109 @@
+#include "object_list_panel.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <cmath>
+
+#include "editor_layout.h"
+#include "object_list.h"
+#include "picture_thumbnail.h"
+#include "workspace.h"
+
+namespace {
+
+QRect pixels(const TwipRect& rect, double twipsPerPixel)
+{
+    return QRect(twipsToPixels(rect.left, twipsPerPixel), twipsToPixels(rect.top, twipsPerPixel),
+                 twipsToPixels(rect.width, twipsPerPixel), twipsToPixels(rect.height, twipsPerPixel));
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+ObjectListPanel::ObjectListPanel(QWidget* parent) : QFrame(parent)
+{
+    setFrameShape(QFrame::StyledPanel);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rowsWidget = new QWidget;
+    m_scrollArea->setWidget(m_rowsWidget);
+    m_xCaption = plainLabel(QStringLiteral("X: "), m_rowsWidget);
+    m_yCaption = plainLabel(QStringLiteral("Y: "), m_rowsWidget);
+}
+
+void ObjectListPanel::showRows(const ObjectList& list, const Workspace& workspace, double twipsPerPixel)
+{
+    while (rowCount() > list.rows())
+        removeLastRow();
+    while (rowCount() < list.rows())
+        addRow(twipsPerPixel);
+    for (int row = 0; row < rowCount(); ++row) {
+        thumbnail(row)->showPicture(workspace.objects[static_cast<std::size_t>(row)].imgSprS);
+        showLabels(list, row);
+    }
+    showMark(list);
+
+    m_xCaption->setGeometry(pixels(xCaptionGeometry(), twipsPerPixel));
+    m_yCaption->setGeometry(pixels(yCaptionGeometry(), twipsPerPixel));
+    const int contentHeight = static_cast<int>(std::ceil(listRowsHeight(list.rows(), twipsPerPixel)));
+    const int contentWidth = pixels(listRowGeometry(0).yLabel, twipsPerPixel).right() + 2;
+    m_rowsWidget->resize(contentWidth, contentHeight);
+}
+
+void ObjectListPanel::showLabels(const ObjectList& list, int row)
+{
+    const RowLabels& labels = list.labels[static_cast<std::size_t>(row)];
+    xLabel(row)->setText(QString::fromStdString(labels.x));
+    yLabel(row)->setText(QString::fromStdString(labels.y));
+}
+
+void ObjectListPanel::showMark(const ObjectList& list)
+{
+    for (int row = 0; row < rowCount(); ++row)
+        option(row)->setChecked(list.marked == row);
+}
+
+void ObjectListPanel::addRow(double twipsPerPixel)
+{
+    const int index = rowCount();
+    const ListRowGeometry geometry = listRowGeometry(index);
+    Row row{new QRadioButton(QString::fromStdString(rowCaption(index)), m_rowsWidget),
+            new PictureThumbnail(m_rowsWidget), plainLabel(QString(), m_rowsWidget),
+            plainLabel(QString(), m_rowsWidget)};
+    // The editor decides which row is marked, also none: the buttons do not exclude each other by themselves.
+    row.option->setAutoExclusive(false);
+    row.option->setGeometry(pixels(geometry.option, twipsPerPixel));
+    row.thumbnail->setGeometry(pixels(geometry.thumbnail, twipsPerPixel));
+    row.xLabel->setGeometry(pixels(geometry.xLabel, twipsPerPixel));
+    row.yLabel->setGeometry(pixels(geometry.yLabel, twipsPerPixel));
+    connect(row.option, &QRadioButton::clicked, this, [this, index] { emit optionClicked(index); });
+    connect(row.thumbnail, &PictureThumbnail::clicked, this, [this, index] { emit thumbnailClicked(index); });
+    for (QWidget* widget : {static_cast<QWidget*>(row.option), static_cast<QWidget*>(row.thumbnail),
+                            static_cast<QWidget*>(row.xLabel), static_cast<QWidget*>(row.yLabel)})
+        widget->show();
+    m_rows.push_back(row);
+}
+
+void ObjectListPanel::removeLastRow()
+{
+    const Row& row = m_rows.back();
+    delete row.option;
+    delete row.thumbnail;
+    delete row.xLabel;
+    delete row.yLabel;
+    m_rows.pop_back();
+}
+
+void ObjectListPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    m_scrollArea->setGeometry(contentsRect());
+}

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Runs the real editor on a program folder of its own under an X server of its own, checks that its window
+# "Create" opens drawn, closes it as a window manager would and expects a clean exit. With "mid-drag" it first
+# presses the left button on the current object, drags it across the canvas, and closes the window while the
+# button is still held.
+# Usage: editor_window_test.sh EDITOR_EXECUTABLE THEME_FOLDER CLOSE_WINDOW_TOOL [mid-drag]
+set -uo pipefail
+
+if [ $# -lt 3 ]; then
+    echo "usage: editor_window_test.sh EDITOR_EXECUTABLE THEME_FOLDER CLOSE_WINDOW_TOOL [mid-drag]"
+    exit 2
+fi
+editor=$1
+theme=$2
+closeWindow=$3
+midDrag=${4:-}
+title="Create"
+# The editor's client area below its menu bar at start-up: the 305 x 241 canvas at (264, 8) and 10 to spare.
+clientHeight=$((8 + 241 + 10))
+
+work=$(mktemp -d)
+here=$(dirname "$0")
+source "$here/x_server.sh"
+source "$here/program_window.sh"
+
+cleanup() {
+    timeout 5 xdotool mouseup 1 2>/dev/null
+    stop_program
+    stop_x_server
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    if [ -s "$work/program.log" ]; then
+        echo "--- the editor's output ---"
+        cat "$work/program.log"
+    fi
+    exit 1
+}
+
+for tool in xdotool xwininfo import identify compare; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+
+# The theme given is what the editor finds as its default theme.
+mkdir "$work/program"
+cp "$editor" "$work/program/ornavel"
+cp -r "$theme" "$work/program/Theme1" || fail "cannot copy $theme"
+read -r objectX objectY < <(tr -d '\r' <"$theme/Theme.ini" | head -n 2 | paste -sd ' ')
+
+start_x_server "$work"
+export QT_QPA_PLATFORM=xcb
+start_program "$work/program" ornavel
+wait_for_window "$title"
+expect_drawn
+
+if [ "$midDrag" = "mid-drag" ]; then
+    read -r left top height < <(xwininfo -id "$window" |
+        awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } /Height:/ { h = $NF }
+             END { print x, y, h }')
+    canvasLeft=$((left + 264))
+    canvasTop=$((top + height - clientHeight + 8))
+    # A solid pixel of the theme's first object, a little inside its corner.
+    x=$((canvasLeft + objectX + 8))
+    y=$((canvasTop + objectY + 20))
+    timeout 10 xdotool mousemove "$x" "$y" mousedown 1
+    step=0
+    dragOn() {
+        step=$((step + 1))
+        timeout 10 xdotool mousemove $((x + 6 * step)) $((y - 3 * step))
+    }
+    window_changes dragOn || fail "the object did not follow the pointer"
+fi
+
+close_and_expect_clean_exit "$closeWindow"
+echo "PASS: \"$title\" opened, drawn, ${midDrag:+dragged an object, }closed by WM_DELETE_WINDOW, exit status 0"

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "canvas_drag.h"
+#include "mouse_buttons.h"
+#include "workspace.h"
+
+namespace {
+
+// Object 1: 10 x 10 at (50, 50), solid but for a grey corner pixel; its 24 x 22 tube at (40, 40). The box:
+// 20 x 20 at (150, 20), solid.
+Workspace craftedWorkspace(bool showBox)
+{
+    Workspace ws;
+    ObjectPictures& object = ws.objects.front();
+    object.imgSprS = Surface(10, 10, rgb(200, 0, 0));
+    object.imgSprM = Surface(10, 10, kBlack);
+    object.imgSprM.setPixel(0, 0, rgb(16, 16, 16));
+    object.ImgContS = Surface(24, 22, kWhite);
+    object.imgContM = Surface(24, 22, kWhite);
+    ws.ObjX[0] = ws.ObjY[0] = 50;
+    ws.ContX[0] = ws.ContY[0] = 40;
+    ws.PicPlainS = Surface(20, 20, rgb(0, 0, 200));
+    ws.picPlainM = Surface(20, 20, kBlack);
+    ws.BoxX = 150;
+    ws.BoxY = 20;
+    ws.ShowBox = showBox;
+    return ws;
+}
+
+struct Step {
+    char kind;  // 'd' left button down, 'D' right button down, 'm' move, 'u' button up
+    double x;
+    double y;
+};
+
+struct Expected {
+    int objX, objY, boxX, boxY, contX, contY;
+};
+
+}  // namespace
+
+TEST(CanvasDrag, MovesTheObjectAndTheBoxByTheirMasks)
+{
+    struct Case {
+        const char* name;
+        bool showBox;
+        std::vector<Step> steps;
+        Expected expected;
+    };
+    const Case cases[] = {
+        {"a move without a press drags nothing", true, {{'m', 55, 55}, {'m', 60, 60}}, {50, 50, 150, 20, 40, 40}},
+        {"pressed beside it, then onto it: the object jumps by the travel since the press",
+         true,
+         {{'d', 45, 55}, {'m', 52, 55}},
+         {57, 50, 150, 20, 40, 40}},
+        {"a latched drag follows the pointer off the solid pixels and off the canvas",
+         true,
+         {{'d', 55, 55}, {'m', 56, 55}, {'m', -300, 400}},
+         {-305, 395, 150, 20, 40, 40}},
+        {"the box moves while the pointer is over it, and the object stays behind",
+         true,
+         {{'d', 55, 55}, {'m', 58, 55}, {'m', 155, 25}},
+         {53, 50, 250, -10, 40, 40}},
+        {"the box drag is not latched: off the box the object follows again",
+         true,
+         {{'d', 55, 55}, {'m', 58, 55}, {'m', 155, 25}, {'m', 200, 100}},
+         {195, 95, 250, -10, 40, 40}},
+        {"with the box hidden the object passes over it",
+         false,
+         {{'d', 55, 55}, {'m', 58, 55}, {'m', 155, 25}},
+         {150, 20, 150, 20, 40, 40}},
+        {"a grey mask pixel starts no drag", true, {{'d', 45, 45}, {'m', 50, 50}}, {50, 50, 150, 20, 40, 40}},
+        {"halves round to the even neighbour", true, {{'d', 52.5, 52.5}, {'m', 56.5, 57.5}}, {54, 56, 150, 20, 40, 40}},
+        {"a release places the tube 5 left of the object and its floor 5 below it",
+         true,
+         {{'d', 55, 55}, {'m', 56, 56}, {'m', 65, 75}, {'u', 65, 75}, {'m', 80, 80}},
+         {60, 70, 150, 20, 55, 63}},
+        {"a right click drags nothing, but its release places the tube",
+         true,
+         {{'D', 55, 55}, {'m', 60, 60}, {'u', 60, 60}},
+         {50, 50, 150, 20, 45, 43}},
+    };
+    for (const Case& c : cases) {
+        Workspace ws = craftedWorkspace(c.showBox);
+        CanvasDrag drag;
+        for (const Step& step : c.steps) {
+            if (step.kind == 'd' || step.kind == 'D')
+                drag.press(ws, step.kind == 'd' ? kLeftButton : kRightButton, step.x, step.y);
+            else if (step.kind == 'm')
+                drag.move(ws, step.x, step.y);
+            else
+                drag.release(ws);
+        }
+        const Expected actual{ws.ObjX[0], ws.ObjY[0], ws.BoxX, ws.BoxY, ws.ContX[0], ws.ContY[0]};
+        EXPECT_EQ(std::vector<int>({actual.objX, actual.objY, actual.boxX, actual.boxY, actual.contX, actual.contY}),
+                  std::vector<int>({c.expected.objX, c.expected.objY, c.expected.boxX, c.expected.boxY,
+                                    c.expected.contX, c.expected.contY}))
+            << c.name;
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "editor.h"
+#include "editor_view.h"
+#include "fake_services.h"
+#include "theme_builder.h"
+
+// Keeps what the editor last asked the window to show.
+class RecordingEditorView : public EditorView {
+public:
+    void setCanvasSize(int width, int height) override { canvasSize = {width, height}; }
+    void setClientSize(int width, int height) override { clientSize = {width, height}; }
+    void present(const Surface& frame) override
+    {
+        shown = frame;
+        ++presents;
+    }
+    void showObjectList() override { ++listShows; }
+    void showRowLabels(int row) override { labelRows.push_back(row); }
+    void showCurrentObject() override {}
+    void showBoxCheck(bool checked) override { boxChecked = checked; }
+    void closeWindow() override { closed = true; }
+    double twipsPerPixelY() override { return 15.0; }
+
+    std::pair<int, int> canvasSize{0, 0};
+    std::pair<int, int> clientSize{0, 0};
+    Surface shown;
+    int presents = 0;
+    int listShows = 0;
+    std::vector<int> labelRows;
+    bool boxChecked = false;
+    bool closed = false;
+};
+
+// A row theme whose object pictures stand on white, as the editor expects of a picture: their masks derived
+// from the corner colour are solid inside a one-pixel white frame.
+inline ThemePackage framedRowTheme(int count)
+{
+    ThemePackage package = makeRowTheme(count);
+    for (ThemeObject& object : package.objects) {
+        for (int y = 0; y < object.picture.height(); ++y)
+            for (int x = 0; x < object.picture.width(); ++x)
+                if (x == 0 || y == 0 || x == object.picture.width() - 1 || y == object.picture.height() - 1)
+                    object.picture.setPixel(x, y, kWhite);
+    }
+    return package;
+}
+
+// A program folder in a temporary directory and an editor over it with fake services.
+class EditorFixture : public ::testing::Test {
+protected:
+    EditorFixture() : editor(programFolder(), {prompts, pump, view}) {}
+
+    std::string programFolder() const { return m_folder.path().toStdString(); }
+
+    // Theme1 of `count` objects, and a start-up on it that reports nothing.
+    void startUpOnTheme1(int count = 3)
+    {
+        writeTheme(programFolder(), "Theme1", framedRowTheme(count));
+        editor.Form_Load();
+        ASSERT_TRUE(prompts.messages.empty()) << prompts.messages.front().text;
+    }
+
+    const Workspace& ws() const { return editor.workspace(); }
+
+    QTemporaryDir m_folder;
+    ScriptedPrompts prompts;
+    ScriptedPump pump;
+    RecordingEditorView view;
+    Editor editor;
+};

@@ -1,0 +1,146 @@
+#include <fstream>
+
+#include "default_tube.h"
+#include "editor_fixture.h"
+#include "editor_layout.h"
+#include "theme_files.h"
+
+namespace {
+
+// The theme's own tubes are red blocks and its masks all black, so a fresh tube or mask shows.
+ThemePackage themeWithOwnTubes(int count)
+{
+    ThemePackage package = framedRowTheme(count);
+    for (ThemeObject& object : package.objects) {
+        object.tube = Surface(30, 30, rgb(255, 0, 0));
+        object.tubeMask = Surface(30, 30, kBlack);
+        object.mask = Surface(object.picture.width(), object.picture.height(), kBlack);
+    }
+    return package;
+}
+
+// Shows frames until the script ends, counting how often the loop waits for an event instead of drawing.
+class WaitCountingPump : public ScriptedPump {
+public:
+    void waitForEvents() override
+    {
+        ++waits;
+        processPendingEvents();
+    }
+    int waits = 0;
+};
+
+}  // namespace
+
+using EditorLoading = EditorFixture;
+
+TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasks)
+{
+    writeTheme(programFolder(), "Theme1", themeWithOwnTubes(3));
+    editor.Form_Load();
+    ASSERT_TRUE(prompts.messages.empty());
+    ASSERT_EQ(ws().objectCount(), 3);
+    const ObjectPictures& object = ws().objects[2];
+    EXPECT_EQ(object.ImgContS, makeDefaultTube(10, 10).picture);
+    EXPECT_EQ(object.imgSprM.pixel(0, 0), kWhite);
+    EXPECT_EQ(object.imgSprM.pixel(1, 1), kBlack);
+    EXPECT_EQ(ws().CurObj, 0);
+    EXPECT_EQ(editor.objectList().marked, 0);
+    EXPECT_TRUE(ws().ShowBox);
+    EXPECT_EQ(view.clientSize, std::pair(264 + 305 + 10, 8 + 241 + 10));
+    EXPECT_NEAR(editor.objectList().panelHeight, listPanelHeight(3, 15.0), 1e-9);
+}
+
+TEST_F(EditorLoading, WithoutTheme1TheEditorStartsWithAThemeOfItsOwn)
+{
+    editor.Form_Load();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find(programFolder() + "/Theme1"), std::string::npos);
+    ASSERT_EQ(ws().objectCount(), 1);
+    const ObjectPictures& object = ws().objects[0];
+    EXPECT_FALSE(object.imgSprS.isEmpty());
+    EXPECT_EQ(object.ImgContS, makeDefaultTube(object.imgSprS.width(), object.imgSprS.height()).picture);
+    EXPECT_EQ(object.imgSprM.pixel(object.imgSprS.width() / 2, object.imgSprS.height() / 2), kBlack);
+    EXPECT_EQ(ws().picPlainM.pixel(ws().PicPlainS.width() / 2, ws().PicPlainS.height() / 2), kBlack);
+    EXPECT_EQ(ws().background, Surface(305, 241, kWhite));
+    editor.mnuNew_Object_Click();
+    EXPECT_EQ(ws().objectCount(), 2);
+}
+
+TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndFailuresOrCancelKeepTheWorkspace)
+{
+    startUpOnTheme1(3);
+    writeTheme(programFolder(), "Other", themeWithOwnTubes(5));
+    prompts.chosenTheme = "Other";
+    editor.mnuLoad_Theme_Click();
+    ASSERT_EQ(ws().objectCount(), 5);
+    EXPECT_EQ(ws().objects[4].ImgContS, Surface(30, 30, rgb(255, 0, 0)));
+    EXPECT_EQ(ws().ThemeName, "Other");
+    EXPECT_EQ(editor.objectList().rows(), 5);
+
+    editor.mnuNew_Object_Click();
+    const Workspace edited = ws();
+    prompts.chosenTheme.reset();
+    editor.mnuLoad_Theme_Click();
+    EXPECT_EQ(ws().objectCount(), 6);
+
+    writeTheme(programFolder(), "Broken", makeRowTheme(2));
+    std::ofstream(programFolder() + "/Broken/" + ThemeFiles::kPositions, std::ios::binary) << "1\r\n2\r\n3\r\n";
+    prompts.chosenTheme = "Broken";
+    editor.mnuLoad_Theme_Click();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find("/Broken"), std::string::npos);
+    EXPECT_NE(prompts.messages[0].text.find(ThemeFiles::kPositions), std::string::npos);
+    EXPECT_EQ(ws().objectCount(), 6);
+    EXPECT_EQ(ws().ObjX, edited.ObjX);
+    EXPECT_EQ(ws().objects[5].imgSprS, edited.objects[5].imgSprS);
+    EXPECT_EQ(ws().ThemeName, "Other");
+}
+
+TEST_F(EditorLoading, AThemeWithoutObjectsKeepsObject1AndTheBackground)
+{
+    startUpOnTheme1(3);
+    ThemePackage empty = makeRowTheme(0);
+    empty.boxPicture = Surface(7, 7, rgb(9, 9, 9));
+    writeTheme(programFolder(), "Empty", empty);
+    const Workspace before = ws();
+    prompts.chosenTheme = "Empty";
+    editor.mnuLoad_Theme_Click();
+    ASSERT_EQ(ws().objectCount(), 1);
+    EXPECT_EQ(ws().objects[0].imgSprS, before.objects[0].imgSprS);
+    EXPECT_EQ(ws().ObjX[0], before.ObjX[0]);
+    EXPECT_EQ(ws().background, before.background);
+    EXPECT_EQ(ws().PicPlainS, Surface(7, 7, rgb(9, 9, 9)));
+}
+
+TEST(EditorRenderLoop, ShowsTheCanvasAndWaitsWhileNothingChanges)
+{
+    QTemporaryDir folder;
+    writeTheme(folder.path().toStdString(), "Theme1", framedRowTheme(2));
+    ScriptedPrompts prompts;
+    WaitCountingPump pump;
+    RecordingEditorView view;
+    Editor editor(folder.path().toStdString(), {prompts, pump, view});
+    editor.Form_Load();
+
+    std::vector<Surface> frames;
+    pump.steps = {[&] { frames.push_back(view.shown); },  // after the first frame
+                  [] {},                                  // the same frame would follow: the loop waits
+                  [&] { editor.mnuShowBox_Click(); }, [&] { frames.push_back(view.shown); },
+                  [&] { editor.Form_Unload(); }};
+    editor.RenderLoop();
+    EXPECT_EQ(view.presents, 2);
+    EXPECT_EQ(pump.waits, 3);
+    ASSERT_EQ(frames.size(), 2u);
+
+    const Workspace& ws = editor.workspace();
+    const Surface& first = frames[0];
+    EXPECT_EQ(std::pair(first.width(), first.height()), std::pair(305, 241));
+    EXPECT_EQ(first.pixel(250, 150), kWhite);          // beyond the 200 x 120 background
+    EXPECT_EQ(first.pixel(100, 10), rgb(30, 90, 30));  // the background
+    EXPECT_EQ(first.pixel(ws.BoxX + 1, ws.BoxY + 1), rgb(150, 75, 0));
+    EXPECT_EQ(first.pixel(ws.ObjX[0] + 5, ws.ObjY[0] + 5), ws.objects[0].imgSprS.pixel(5, 5));
+    EXPECT_EQ(first.pixel(ws.ContX[0], ws.ContY[0] + 1), kDefaultTubeColour);
+    EXPECT_EQ(first.pixel(ws.ObjX[1] + 5, ws.ObjY[1] + 5), rgb(30, 90, 30));  // only the current object
+    EXPECT_EQ(frames[1].pixel(ws.BoxX + 1, ws.BoxY + 1), rgb(30, 90, 30));    // the box hidden
+}

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "picture_browser.h"
+
+TEST(PictureBrowser, PatternMatchesItsExtensionsInAnyCaseAndNothingElse)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"photo.jpg", true},  {"PHOTO.JPG", true},   {"x.Bmp", true},  {"old.dib", true}, {"clip.WMF", true},
+        {"icon.ico", true},   {"a.jpeg", false},     {"b.png", false}, {"bmp", false},    {"xbmp", false},
+        {"x.jpg.txt", false}, {"photo.jpg~", false}, {"", false}};
+    for (const auto& [name, listed] : cases)
+        EXPECT_EQ(matchesPicturePattern(name), listed) << name;
+}
+
+TEST(PictureBrowser, ListsVisiblePicturesAndFoldersInNaturalOrderIgnoringCase)
+{
+    QTemporaryDir scratch;
+    const QDir dir(scratch.path());
+    for (const char* name :
+         {"x.Bmp", "shot10.jpg", "PHOTO.JPG", "shot2.jpg", "a.jpeg", "b.png", "bmp", ".hidden.bmp"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    for (const char* name : {"pic.bmp", "sub10", "Sub2", ".git"})
+        ASSERT_TRUE(dir.mkdir(name));
+    const std::string folder = scratch.path().toStdString();
+
+    EXPECT_EQ(listPictureFiles(folder), (std::vector<std::string>{"PHOTO.JPG", "shot2.jpg", "shot10.jpg", "x.Bmp"}));
+    EXPECT_EQ(listSubfolders(folder), (std::vector<std::string>{"pic.bmp", "Sub2", "sub10"}));
+    EXPECT_TRUE(listPictureFiles(folder + "/missing").empty());
+    EXPECT_TRUE(listSubfolders(folder + "/missing").empty());
+}
+
+TEST(PictureBrowser, PathsJoinWithOneSlashAndClimbToTheRoot)
+{
+    EXPECT_EQ(chosenFilePath("/home/u", "a.bmp"), "/home/u/a.bmp");
+    EXPECT_EQ(chosenFilePath("/media/usb/", "X.JPG"), "/media/usb/X.JPG");
+    EXPECT_EQ(chosenFilePath("/", "a.bmp"), "/a.bmp");
+
+    const std::pair<const char*, const char*> parents[] = {
+        {"/home/u/pics", "/home/u"}, {"/home/u/", "/home"}, {"/home", "/"}, {"/", "/"}};
+    for (const auto& [folder, parent] : parents)
+        EXPECT_EQ(parentFolder(folder), parent) << folder;
+}
+
+TEST(PictureBrowser, DrivesAreRootHomeAndRealVolumesEachOnce)
+{
+    const std::vector<MountedVolume> mounted = {{"/", "ext4"},
+                                                {"/proc", "proc"},
+                                                {"/sys", "sysfs"},
+                                                {"/dev", "devtmpfs"},
+                                                {"/media/usb", "vfat"},
+                                                {"/run/user/1000", "tmpfs"},
+                                                {"/run/lock", "ext4"},
+                                                {"/snap/x/12", "squashfs"},
+                                                {"/snap/y", "ext4"},
+                                                {"/tmp", "tmpfs"},
+                                                {"/mnt/disk", "ext4"},
+                                                {"/var/lib/docker/merged", "overlay"},
+                                                {"/sys/fs/cgroup", "cgroup2"},
+                                                {"/run/media/u/stick", "exfat"},
+                                                {"/media/usb/", "vfat"},
+                                                {"/home/u", "ext4"},
+                                                {"/data", "cgroup"}};
+    EXPECT_EQ(pickableDrives(mounted, "/home/u"),
+              (std::vector<std::string>{"/", "/home/u", "/media/usb", "/mnt/disk", "/run/media/u/stick"}));
+    EXPECT_EQ(pickableDrives({}, "/"), (std::vector<std::string>{"/"}));
+}
+
+TEST(PictureBrowser, TheDriveOfAFolderIsTheDeepestThatHoldsIt)
+{
+    const std::vector<std::string> drives = {"/", "/home/u", "/media/usb"};
+    const std::pair<const char*, const char*> cases[] = {{"/home/u/pics", "/home/u"},
+                                                         {"/home/u", "/home/u"},
+                                                         {"/home/user2", "/"},
+                                                         {"/media/usb/a/b", "/media/usb"},
+                                                         {"/etc", "/"}};
+    for (const auto& [folder, drive] : cases)
+        EXPECT_EQ(driveHolding(drives, folder), drive) << folder;
+}

@@ -1,0 +1,133 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "open_dg.h"
+
+class OpenDgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startsAtTheCurrentFolderListingOnlyPictures();
+    void clickOrArrowKeyNamesTheFileAndPreviewsIt();
+    void okNeedsASelectionAndTakesItWhateverWasTyped();
+    void cancelOrEscapeChoosesNothing();
+    void browsingLeavesTheCurrentFolderAlone();
+
+private:
+    std::string folder() const { return m_folder.path().toStdString(); }
+    static void clickFile(OpenDg& dialog, const QString& name);
+
+    QTemporaryDir m_folder;
+};
+
+void OpenDgTest::initTestCase()
+{
+    const QDir dir(m_folder.path());
+    QVERIFY(QImage(8, 6, QImage::Format_RGB32).save(dir.filePath("PHOTO.JPG"), "JPG"));
+    QVERIFY(QImage(10, 10, QImage::Format_RGB32).save(dir.filePath("a.bmp"), "BMP"));
+    QVERIFY(QFile(dir.filePath("notes.txt")).open(QIODevice::WriteOnly));
+    QVERIFY(dir.mkdir("damaged"));
+    QFile bad(dir.filePath("damaged/bad.bmp"));
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("BM not really a bitmap") > 0);
+    QVERIFY(QDir::setCurrent(m_folder.path()));
+}
+
+void OpenDgTest::clickFile(OpenDg& dialog, const QString& name)
+{
+    QListWidget* list = dialog.file1();
+    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY(found.size() == 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
+}
+
+void OpenDgTest::startsAtTheCurrentFolderListingOnlyPictures()
+{
+    OpenDg dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Open"));
+    QCOMPARE(dialog.size(), QSize(402, 284));
+    QCOMPARE(dialog.currentFolder(), QDir::currentPath().toStdString());
+    QCOMPARE(dialog.dir1()->item(0)->text(), QDir::currentPath());
+    QStringList files;
+    for (int i = 0; i < dialog.file1()->count(); ++i)
+        files << dialog.file1()->item(i)->text();
+    QCOMPARE(files, (QStringList{"a.bmp", "PHOTO.JPG"}));
+}
+
+void OpenDgTest::clickOrArrowKeyNamesTheFileAndPreviewsIt()
+{
+    OpenDg dialog;
+    dialog.show();
+    clickFile(dialog, "a.bmp");
+    QCOMPARE(dialog.txtFile()->text(), QStringLiteral("a.bmp"));
+    QCOMPARE(dialog.imgPreview()->pixmap().size(), QSize(10, 10));
+    QTest::keyClick(dialog.file1(), Qt::Key_Down);
+    QCOMPARE(dialog.txtFile()->text(), QStringLiteral("PHOTO.JPG"));
+    QCOMPARE(dialog.imgPreview()->pixmap().size(), QSize(8, 6));
+
+    dialog.openFolder(folder() + "/damaged");
+    clickFile(dialog, "bad.bmp");
+    QCOMPARE(dialog.txtFile()->text(), QStringLiteral("bad.bmp"));
+    QVERIFY(dialog.imgPreview()->pixmap().isNull());
+    QVERIFY(dialog.imgPreview()->text().contains("bad.bmp"));
+}
+
+void OpenDgTest::okNeedsASelectionAndTakesItWhateverWasTyped()
+{
+    OpenDg dialog;
+    dialog.show();
+    QTest::keyClicks(dialog.txtFile(), "a.bmp");
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!dialog.chosenFile());
+
+    clickFile(dialog, "a.bmp");
+    dialog.txtFile()->setText("notes.txt");
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.chosenFile(), std::optional<std::string>(folder() + "/a.bmp"));
+    QCOMPARE(dialog.txtFile()->text(), QStringLiteral("a.bmp"));
+}
+
+void OpenDgTest::cancelOrEscapeChoosesNothing()
+{
+    for (const bool escape : {false, true}) {
+        OpenDg dialog;
+        dialog.show();
+        clickFile(dialog, "a.bmp");
+        if (escape)
+            QTest::keyClick(dialog.file1(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!dialog.chosenFile());
+    }
+}
+
+void OpenDgTest::browsingLeavesTheCurrentFolderAlone()
+{
+    OpenDg dialog;
+    dialog.show();
+    clickFile(dialog, "a.bmp");
+    QListWidget* dir1 = dialog.dir1();
+    QTest::keyClick(dir1, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    dir1->setCurrentItem(dir1->findItems("damaged", Qt::MatchExactly).front());
+    QTest::keyClick(dir1, Qt::Key_Return);
+    QCOMPARE(dialog.currentFolder(), folder() + "/damaged");
+    dir1->setCurrentItem(dir1->findItems("..", Qt::MatchExactly).front());
+    QTest::keyClick(dir1, Qt::Key_Return);
+    QCOMPARE(dialog.currentFolder(), folder());
+    QCOMPARE(dir1->currentItem()->text(), QStringLiteral("damaged"));
+    QCOMPARE(QDir::currentPath(), m_folder.path());
+}
+
+QTEST_MAIN(OpenDgTest)
+#include "open_dg_test.moc"
