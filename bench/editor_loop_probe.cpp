@@ -83,6 +83,7 @@ public:
     std::optional<std::string> chooseTheme(const std::string&) override { return std::nullopt; }
     void showAbout() override {}
     std::optional<std::string> openPicture() override { return std::nullopt; }
+    std::optional<ThemeDescription> describeTheme() override { return std::nullopt; }
 };
 
 // The first solid pixel of the current object, scanning from its centre.

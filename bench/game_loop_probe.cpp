@@ -100,6 +100,7 @@ public:
     }
     void showAbout() override { m_messages.push_back("About window"); }
     std::optional<std::string> openPicture() override { return std::nullopt; }
+    std::optional<ThemeDescription> describeTheme() override { return std::nullopt; }
     const std::vector<std::string>& messages() const { return m_messages; }
 
 private:

@@ -3,6 +3,14 @@
 #include <optional>
 #include <string>
 
+// What the theme description dialog hands back on OK: the theme's folder name, its description (which may hold
+// line breaks, as CR LF) and its date line.
+struct ThemeDescription {
+    std::string name;
+    std::string description;
+    std::string dateLine;
+};
+
 // The icons a message box can carry.
 enum class MessageIcon { None, Critical, Exclamation, Information };
 
@@ -27,4 +35,7 @@ public:
 
     // The picture-open dialog: the full path of the file the user chose, or nothing when cancelled.
     virtual std::optional<std::string> openPicture() = 0;
+
+    // The theme description dialog: the user's entries on OK, nothing on Cancel or when closed otherwise.
+    virtual std::optional<ThemeDescription> describeTheme() = 0;
 };

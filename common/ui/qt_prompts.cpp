@@ -72,3 +72,10 @@ std::optional<std::string> QtPrompts::openPicture()
         return std::nullopt;
     return m_dialogs.openPicture(m_parent);
 }
+
+std::optional<ThemeDescription> QtPrompts::describeTheme()
+{
+    if (!m_dialogs.describeTheme)
+        return std::nullopt;
+    return m_dialogs.describeTheme(m_parent, *this);
+}

@@ -12,6 +12,8 @@ class QWidget;
 struct ProgramDialogs {
     std::function<void(QWidget*)> about;
     std::function<std::optional<std::string>(QWidget*)> openPicture;
+    // Gets the prompts too, for the messages it shows while it is open.
+    std::function<std::optional<ThemeDescription>(QWidget*, Prompts&)> describeTheme;
 };
 
 // Real message boxes, input boxes and dialogs, modal over the given window.
@@ -24,6 +26,7 @@ public:
     std::optional<std::string> chooseTheme(const std::string& programFolder) override;
     void showAbout() override;
     std::optional<std::string> openPicture() override;
+    std::optional<ThemeDescription> describeTheme() override;
 
 private:
     QString windowTitle(const std::string& title) const;

@@ -8,6 +8,8 @@
 #include "object_commands.h"
 #include "prompts.h"
 #include "pump.h"
+#include "save_theme.h"
+#include "theme_description_rules.h"
 #include "theme_files.h"
 #include "theme_reader.h"
 #include "workspace_loading.h"
@@ -104,6 +106,35 @@ void Editor::mnuLoad_Theme_Click()
     const std::optional<std::string> chosen = m_services.prompts.chooseTheme(m_programFolder);
     if (chosen && LoadTheme(*chosen))
         m_workspace.ThemeName = *chosen;
+}
+
+void Editor::mnuSave_Theme_Click()
+{
+    cmdSave_Click();
+}
+
+void Editor::cmdSave_Click()
+{
+    const std::optional<ThemeDescription> entered = m_services.prompts.describeTheme();
+    if (!entered || entered->dateLine.empty()) {
+        m_services.prompts.message("", "Save aborted", MessageIcon::None);
+        return;
+    }
+    // The dialog refuses such entries already; nothing may reach the disk that would write outside the
+    // program folder or corrupt a record, whoever answered the dialog.
+    if (const std::optional<std::string> problem = themeDescriptionProblem(*entered)) {
+        m_services.prompts.message("Theme not saved", *problem + "\r\nNothing was written.", MessageIcon::Exclamation);
+        return;
+    }
+    m_workspace.ThemeName = entered->name;
+    const std::vector<std::string> failures = saveTheme(m_programFolder, m_workspace, *entered);
+    if (failures.empty())
+        return;
+    std::string text =
+        "The theme \"" + entered->name + "\" was not saved completely. These files could not be written:";
+    for (const std::string& failure : failures)
+        text += "\r\n" + failure;
+    m_services.prompts.message("Theme not saved completely", text, MessageIcon::Exclamation);
 }
 
 void Editor::mnuExit_Click()

@@ -38,10 +38,16 @@ public:
     // the workspace keeps what it had. False when it was not loaded.
     bool LoadTheme(const std::string& name);
 
+    // Save Theme: the description dialog, then the workspace written as a theme folder beside the program.
+    // Cancel, or an empty date line, ends it with "Save aborted" before anything is written; a file that could
+    // not be written is reported, all of them in one message.
+    void cmdSave_Click();
+
     // The menu.
     void mnuNew_Click();
     void mnuNew_Object_Click();
     void mnuLoad_Theme_Click();
+    void mnuSave_Theme_Click();
     void mnuExit_Click();
     void mnuChgBG_Click();
     void mnuChgBox_Click();

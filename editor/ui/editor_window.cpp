@@ -6,6 +6,7 @@
 
 #include "current_object_panel.h"
 #include "editor_layout.h"
+#include "frm_save.h"
 #include "object_list_panel.h"
 #include "open_dg.h"
 #include "qt_prompts.h"
@@ -24,6 +25,7 @@ EditorWindow::EditorWindow(const std::string& programFolder, EditorWindowService
     if (!prompts) {
         ProgramDialogs dialogs;
         dialogs.openPicture = [](QWidget* parent) { return showOpenDg(parent); };
+        dialogs.describeTheme = [](QWidget* parent, Prompts& prompts) { return showFrmSave(parent, prompts); };
         m_ownPrompts = std::make_unique<QtPrompts>(this, kProgramTitle, std::move(dialogs));
         prompts = m_ownPrompts.get();
     }
@@ -51,6 +53,8 @@ void EditorWindow::buildMenus()
         ->setShortcut(QKeySequence::New);
     addCommand(file, QStringLiteral("New &Object"), QStringLiteral("mnuNew_Object"), &Editor::mnuNew_Object_Click);
     file->addSeparator();
+    addCommand(file, QStringLiteral("&Save Theme"), QStringLiteral("mnuSave_Theme"), &Editor::mnuSave_Theme_Click)
+        ->setShortcut(QKeySequence::Save);
     addCommand(file, QStringLiteral("&Load theme"), QStringLiteral("mnuLoad_Theme"), &Editor::mnuLoad_Theme_Click)
         ->setShortcut(QKeySequence::Open);
     file->addSeparator();

@@ -9,6 +9,7 @@
 # stopping server is about to remove.
 
 xServerPid=""
+windowManagerPid=""
 xDisplay=""
 
 start_x_server() {
@@ -40,7 +41,22 @@ start_x_server() {
     fail "the X server on $xDisplay did not accept connections"
 }
 
+# A window manager, for tests that give a window the keyboard focus as a desktop does.
+start_window_manager() {
+    command -v openbox >/dev/null || fail "openbox is not installed"
+    openbox >"$1/openbox.log" 2>&1 &
+    windowManagerPid=$!
+    local i
+    for ((i = 0; i < 50; i++)); do
+        timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "the window manager did not start: $(cat "$1/openbox.log")"
+}
+
 stop_x_server() {
+    [ -n "$windowManagerPid" ] && kill "$windowManagerPid" 2>/dev/null && wait "$windowManagerPid" 2>/dev/null
+    windowManagerPid=""
     [ -n "$xServerPid" ] && kill "$xServerPid" 2>/dev/null && wait "$xServerPid" 2>/dev/null
     xServerPid=""
 }

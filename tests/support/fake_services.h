@@ -59,6 +59,15 @@ public:
 
     void showAbout() override { ++aboutShown; }
 
+    std::optional<ThemeDescription> describeTheme() override
+    {
+        if (descriptions.empty())
+            return std::nullopt;
+        std::optional<ThemeDescription> description = descriptions.front();
+        descriptions.pop_front();
+        return description;
+    }
+
     std::optional<std::string> openPicture() override
     {
         if (pictures.empty())
@@ -76,6 +85,8 @@ public:
     int aboutShown = 0;
     // The answers of the picture-open dialog, in order: a path, or nothing for Cancel.
     std::deque<std::optional<std::string>> pictures;
+    // The answers of the theme description dialog, in order: the entries, or nothing for Cancel.
+    std::deque<std::optional<ThemeDescription>> descriptions;
 };
 
 // Each call runs the next scripted step; with none left it runs `whenIdle`, if set.

@@ -4,28 +4,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "fake_services.h"
-#include "frm_main.h"
 #include "high_score_panel.h"
 #include "high_score_table.h"
 #include "registry_store.h"
+#include "round_script.h"
 #include "score_time.h"
 #include "surface_canvas.h"
-
-namespace {
-
-// Each pass first runs the next scripted step, which posts the player's pointer events, then lets Qt deliver
-// everything pending, as the real program's pump does.
-class ScriptedQtPump : public ScriptedPump {
-public:
-    void processPendingEvents() override
-    {
-        ScriptedPump::processPendingEvents();
-        QCoreApplication::processEvents();
-    }
-};
-
-}  // namespace
 
 class GameWindowTest : public QObject {
     Q_OBJECT
@@ -40,77 +24,6 @@ private:
     void copyShippedTheme1();
     void makeWindow();
 
-    void post(QEvent::Type type, QPointF at, Qt::MouseButtons held)
-    {
-        SurfaceCanvas* canvas = m_window->canvas();
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QCoreApplication::postEvent(canvas,
-                                    new QMouseEvent(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier));
-    }
-
-    // A solid mask pixel near the object's centre, where a press picks the object up.
-    QPointF solidPointOf(int object) const
-    {
-        const GameState& state = m_window->game().state();
-        const Surface& mask = m_window->game().pictures().PicMask[object];
-        const int cx = mask.width() / 2;
-        const int cy = mask.height() / 2;
-        for (int radius = 0; radius < mask.width() + mask.height(); ++radius)
-            for (int dy = -radius; dy <= radius; ++dy)
-                for (int dx = -radius; dx <= radius; ++dx)
-                    if (mask.pixel(cx + dx, cy + dy) == kBlack)
-                        return QPointF(state.ObjX[object] + cx + dx + 0.25, state.ObjY[object] + cy + dy + 0.25);
-        return {};
-    }
-
-    // Hovers over the object's tube to make it current, then presses on the object.
-    void queuePickUp(int object)
-    {
-        m_pump.steps.push_back([this, object] {
-            const GameState& state = m_window->game().state();
-            post(QEvent::MouseMove, QPointF(state.ContX[object] + 1.5, state.ContY[object] + 1.5), Qt::NoButton);
-        });
-        m_pump.steps.push_back([this, object] {
-            m_grab = m_hand = solidPointOf(object);
-            post(QEvent::MouseButtonPress, m_hand, Qt::LeftButton);
-            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
-        });
-    }
-
-    void queueCarryBy(QPointF delta)
-    {
-        m_pump.steps.push_back([this, delta] {
-            m_hand = m_grab + delta;
-            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
-        });
-    }
-
-    // Moves the hand so that the carried object's centre lands on the box's centre.
-    void queueCarryToBox(int object)
-    {
-        m_pump.steps.push_back([this, object] {
-            const Game& game = m_window->game();
-            const Surface& box = game.pictures().PicPlainSprite[0];
-            const Surface& sprite = game.pictures().PicSprite[object];
-            const QPointF boxCentre(game.state().BoxX[0] + box.width() / 2.0,
-                                    game.state().BoxY[0] + box.height() / 2.0);
-            const QPointF objectCentre(game.state().ObjX[object] + sprite.width() / 2.0,
-                                       game.state().ObjY[object] + sprite.height() / 2.0);
-            m_hand = boxCentre + (m_hand - objectCentre);
-            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
-        });
-    }
-
-    void queueRelease()
-    {
-        m_pump.steps.push_back([this] { post(QEvent::MouseButtonRelease, m_hand, Qt::NoButton); });
-    }
-
-    void queueWait(int ms)
-    {
-        m_pump.steps.push_back([this, ms] { m_clock.advance(ms); });
-    }
-
     static constexpr int kMaxPumpPasses = 20000;
     QTemporaryDir m_folder;
     QTemporaryDir m_settings;
@@ -120,8 +33,7 @@ private:
     ScriptedQtPump m_pump;
     RegistryStore m_registry{m_settings.path().toStdString()};
     std::unique_ptr<FrmMain> m_window;
-    QPointF m_hand;
-    QPointF m_grab;
+    RoundScript m_round{m_pump, m_clock};
 };
 
 void GameWindowTest::init()
@@ -154,6 +66,7 @@ void GameWindowTest::makeWindow()
             m_window->game().Form_Unload();
         }
     };
+    m_round.setWindow(m_window.get());
     m_window->start();
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -174,29 +87,25 @@ void GameWindowTest::scriptedRoundOnTheShippedTheme()
 
     m_pump.steps.push_back([] {});  // the theme load's own pass
     // Object 0: lifted out and let go, then pushed into its tube's right wall.
-    queuePickUp(0);
-    queueCarryBy(lift(0));
-    queueRelease();
+    m_round.queuePickUp(0);
+    m_round.queueCarryBy(lift(0));
+    m_round.queueRelease();
     m_pump.steps.push_back([this, rest0, restOf0] {
         QCOMPARE(restOf0(), rest0);
         QVERIFY(m_window->game().isLockedOut());
     });
-    queueWait(600);
-    queuePickUp(0);
-    queueCarryBy(QPointF(8, 0));
+    m_round.queueWait(600);
+    m_round.queuePickUp(0);
+    m_round.queueCarryBy(QPointF(8, 0));
     m_pump.steps.push_back([this, rest0, restOf0] {
         QCOMPARE(restOf0(), rest0);
         QVERIFY(!m_window->game().isCarrying());
     });
-    queueRelease();
-    queueWait(600);
+    m_round.queueRelease();
+    m_round.queueWait(600);
     std::vector<std::string> expectedSounds = {"Pickup.wav", "LetGo.wav", "Pickup.wav", "HitTube.wav"};
     for (int i = 0; i < objects; ++i) {
-        queuePickUp(i);
-        queueCarryBy(lift(i));
-        queueCarryToBox(i);
-        queueWait(1000);
-        queueRelease();
+        m_round.queueDelivery(i);
         expectedSounds.insert(expectedSounds.end(), {"Pickup.wav", "PutInCont.wav"});
     }
     m_prompts.answers.push_back("Window Tester");

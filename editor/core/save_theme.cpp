@@ -1,0 +1,31 @@
+#include "save_theme.h"
+
+#include "prompts.h"
+#include "theme_reader.h"
+#include "theme_writer.h"
+#include "workspace.h"
+
+ThemePackage packageOf(const Workspace& workspace, const ThemeDescription& description)
+{
+    ThemePackage package;
+    for (int i = 0; i < workspace.objectCount(); ++i) {
+        const ObjectPictures& pictures = workspace.objects[static_cast<std::size_t>(i)];
+        package.objects.push_back({workspace.ObjX[i], workspace.ObjY[i], workspace.ContX[i], workspace.ContY[i],
+                                   pictures.imgSprS, pictures.imgSprM, pictures.ImgContS, pictures.imgContM});
+    }
+    package.background = workspace.background;
+    package.boxX = workspace.BoxX;
+    package.boxY = workspace.BoxY;
+    package.boxPicture = workspace.PicPlainS;
+    package.boxMask = workspace.picPlainM;
+    package.hasDetails = true;
+    package.description = description.description;
+    package.dateLine = description.dateLine;
+    return package;
+}
+
+std::vector<std::string> saveTheme(const std::string& programFolder, const Workspace& workspace,
+                                   const ThemeDescription& description)
+{
+    return writeThemePackage(themeFolder(programFolder, description.name), packageOf(workspace, description));
+}
