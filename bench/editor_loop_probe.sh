@@ -5,4 +5,4 @@ set -euo pipefail
 build=${1:-$(cd "$(dirname "$0")/.." && pwd)/build}
 export QT_QPA_PLATFORM=xcb
 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-    sh -c 'openbox >/dev/null 2>&1 & exec "$0" "$@"' "$build/bench/editor_loop_probe" "${2:-5}" "${3:-10}"
+    sh -c 'openbox >/dev/null 2>&1 & sleep 0.5; exec "$0" "$@"' "$build/bench/editor_loop_probe" "${2:-5}" "${3:-10}"

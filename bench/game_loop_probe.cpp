@@ -1,15 +1,20 @@
 // Measures the game's real frame loop: the main window on a copy of the default theme, one round left to run
-// for a fixed time and then ended the way closing the window ends it. Prints the frames per second and the
-// process's peak memory. Run it under an X server with game_loop_probe.sh beside this file.
+// for a fixed time and then ended the way closing the window ends it. Before it, in the same run and on the
+// same X server, it measures the ceiling: a bare loop that only repaints a picture of the canvas's size and
+// processes events. Prints both in frames per second, the game's share of the ceiling, and the process's peak
+// memory. Run it under an X server with game_loop_probe.sh beside this file.
 // Usage: game_loop_probe [SECONDS [PROGRAM_FOLDER]]
 
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -107,6 +112,51 @@ private:
     std::vector<std::string> m_messages;
 };
 
+// The least a frame loop can do: paint a kept picture over the whole widget, nothing else.
+class BareCanvas : public QWidget {
+public:
+    explicit BareCanvas(QSize size) : m_image(size, QImage::Format_RGB32)
+    {
+        m_image.fill(Qt::darkGreen);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedSize(size);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.drawImage(0, 0, m_image);
+    }
+
+private:
+    QImage m_image;
+};
+
+// Repaints a bare canvas in its own window and processes events, as fast as it goes, for `seconds`.
+double bareRepaintsPerSecond(QSize size, double seconds)
+{
+    QWidget window;
+    auto* canvas = new BareCanvas(size);
+    canvas->setParent(&window);
+    canvas->move(8, 8);
+    window.resize(size + QSize(16, 16));
+    window.show();
+    QElapsedTimer settle;
+    settle.start();
+    while (!window.windowHandle()->isExposed() && settle.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QElapsedTimer clock;
+    clock.start();
+    long long frames = 0;
+    while (clock.elapsed() < static_cast<qint64>(seconds * 1000.0)) {
+        canvas->repaint();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        ++frames;
+    }
+    return static_cast<double>(frames) / (static_cast<double>(clock.elapsed()) / 1000.0);
+}
+
 bool copyTheme(const QString& fromFolder, const QString& toFolder)
 {
     const QDir source(fromFolder + QLatin1Char('/') + QLatin1String(kThemeName));
@@ -146,6 +196,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    const QSize canvasSize = QImage(folder.filePath(QString(kThemeName) + "/bg.bmp")).size();
+    const double ceiling = bareRepaintsPerSecond(canvasSize, seconds);
+
     SteadyClock clock;
     SdlSoundPlayer sound;
     CountingPump pump(clock, static_cast<std::int64_t>(seconds * 1000.0));
@@ -171,8 +224,11 @@ int main(int argc, char* argv[])
     }
     std::printf("platform: %s, canvas %d x %d\n", qPrintable(QGuiApplication::platformName()),
                 window.game().canvasWidth(), window.game().canvasHeight());
-    std::printf("frames: %lld in %.2f s = %.0f frames/s\n", pump.passes(), pump.seconds(),
-                static_cast<double>(pump.passes() - 1) / pump.seconds());
+    const double framesPerSecond = static_cast<double>(pump.passes() - 1) / pump.seconds();
+    std::printf("ceiling: a bare loop repainting %d x %d: %.0f frames/s\n", canvasSize.width(), canvasSize.height(),
+                ceiling);
+    std::printf("frames: %lld in %.2f s = %.0f frames/s\n", pump.passes(), pump.seconds(), framesPerSecond);
+    std::printf("share of the ceiling: %.0f%%\n", 100.0 * framesPerSecond / ceiling);
     std::printf("paints: %lld = %.0f paints/s\n", pump.paints(), static_cast<double>(pump.paints()) / pump.seconds());
     std::printf("peak memory: %.1f MiB\n", peakMemoryMiB());
     return 0;

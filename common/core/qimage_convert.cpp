@@ -7,14 +7,23 @@
 
 QImage toQImage(const Surface& surface)
 {
-    QImage image(surface.width(), surface.height(), QImage::Format_RGB32);
+    QImage image;
+    copyIntoImage(surface, image);
+    return image;
+}
+
+void copyIntoImage(const Surface& surface, QImage& image)
+{
+    if (image.format() != QImage::Format_RGB32 || image.width() != surface.width() ||
+        image.height() != surface.height())
+        image = QImage(surface.width(), surface.height(), QImage::Format_RGB32);
+    // A 32-bit RGB image keeps 0xFF in its top byte, where a surface keeps nothing.
     for (int y = 0; y < surface.height(); ++y) {
         const Rgb* source = surface.row(y);
         auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < surface.width(); ++x)
             target[x] = 0xFF000000u | source[x];
     }
-    return image;
 }
 
 Surface fromQImage(const QImage& image)

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "mouse_buttons.h"
 #include "qimage_convert.h"
@@ -34,7 +35,8 @@ void SurfaceCanvas::setCanvasSize(int width, int height)
 
 void SurfaceCanvas::showSurface(const Surface& surface)
 {
-    showImage(toQImage(surface));
+    copyIntoImage(surface, m_image);
+    repaint();
 }
 
 void SurfaceCanvas::showImage(const QImage& image)
@@ -45,9 +47,14 @@ void SurfaceCanvas::showImage(const QImage& image)
 
 void SurfaceCanvas::paintEvent(QPaintEvent*)
 {
+    // The widget is opaque: the picture covers what it can, and only what lies beyond it gets the window colour.
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
     painter.drawImage(0, 0, m_image);
+    if (m_image.width() < width())
+        painter.fillRect(QRect(m_image.width(), 0, width() - m_image.width(), height()), palette().window());
+    if (m_image.height() < height())
+        painter.fillRect(QRect(0, m_image.height(), std::min(width(), m_image.width()), height() - m_image.height()),
+                         palette().window());
 }
 
 void SurfaceCanvas::mousePressEvent(QMouseEvent* event)
