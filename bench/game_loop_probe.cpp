@@ -209,6 +209,7 @@ int main(int argc, char* argv[])
     pump.watch(window);
     window.start();
     window.show();
+    sound.openDevice();
     QTimer::singleShot(0, &window, [&window] {
         window.game().Command1_Click();
         QCoreApplication::quit();

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "clock.h"
 #include "frm_main.h"
@@ -21,5 +22,6 @@ int main(int argc, char* argv[])
     FrmMain window(QCoreApplication::applicationDirPath().toStdString(), {clock, sound, pump, registry});
     window.start();
     window.show();
+    QTimer::singleShot(0, &window, [&sound] { sound.openDevice(); });
     return app.exec();
 }

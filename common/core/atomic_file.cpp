@@ -1,5 +1,6 @@
 #include "atomic_file.h"
 
+#include <QFile>
 #include <QImage>
 #include <QSaveFile>
 
@@ -10,6 +11,15 @@ std::optional<std::string> failure(const std::string& path, const QSaveFile& fil
     return "Cannot write \"" + path + "\": " + file.errorString().toStdString();
 }
 
+std::optional<std::string> writeAndCommit(QSaveFile& file, const std::string& path, const std::string& bytes)
+{
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+        return failure(path, file);
+    if (!file.commit())
+        return failure(path, file);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes)
@@ -17,10 +27,21 @@ std::optional<std::string> writeFileAtomically(const std::string& path, const st
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
         return failure(path, file);
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+    return writeAndCommit(file, path, bytes);
+}
+
+std::optional<std::string> writeFileAtomicallyOrInPlace(const std::string& path, const std::string& bytes)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::WriteOnly))
+        return writeAndCommit(file, path, bytes);
+    // Only where the temporary file could not even be made, and only over a file that is there already.
+    QFile inPlace(QString::fromStdString(path));
+    if (!inPlace.exists() || !inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return failure(path, file);
-    if (!file.commit())
-        return failure(path, file);
+    if (inPlace.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !inPlace.flush())
+        return "Cannot write \"" + path + "\": " + inPlace.errorString().toStdString();
     return std::nullopt;
 }
 

@@ -17,11 +17,15 @@ void copyIntoImage(const Surface& surface, QImage& image)
     if (image.format() != QImage::Format_RGB32 || image.width() != surface.width() ||
         image.height() != surface.height())
         image = QImage(surface.width(), surface.height(), QImage::Format_RGB32);
-    // A 32-bit RGB image keeps 0xFF in its top byte, where a surface keeps nothing.
-    for (int y = 0; y < surface.height(); ++y) {
+    // A 32-bit RGB image keeps 0xFF in its top byte, where a surface keeps nothing. The sizes are read once:
+    // a store through a pixel pointer could change them as far as the compiler knows, and reading them again
+    // for every pixel keeps the loop from being vectorized.
+    const int width = surface.width();
+    const int height = surface.height();
+    for (int y = 0; y < height; ++y) {
         const Rgb* source = surface.row(y);
         auto* target = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < surface.width(); ++x)
+        for (int x = 0; x < width; ++x)
             target[x] = 0xFF000000u | source[x];
     }
 }

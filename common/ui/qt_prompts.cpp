@@ -26,6 +26,8 @@ void QtPrompts::message(const std::string& title, const std::string& text, Messa
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(windowTitle(title));
+    // Messages carry names of files and texts from themes: shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
     switch (icon) {
         case MessageIcon::None:

@@ -35,25 +35,51 @@ void SurfaceCanvas::setCanvasSize(int width, int height)
 
 void SurfaceCanvas::showSurface(const Surface& surface)
 {
+    m_frame = nullptr;
     copyIntoImage(surface, m_image);
+    repaint();
+}
+
+void SurfaceCanvas::showFrame(const Surface& frame)
+{
+    m_frame = &frame;
     repaint();
 }
 
 void SurfaceCanvas::showImage(const QImage& image)
 {
+    m_frame = nullptr;
     m_image = image;
     repaint();
+}
+
+// A surface's pixels are laid out as those of a 32-bit RGB image but for the top byte, which such an image
+// does not read. The image only wraps them; it is made again when the frame's memory moved or its size
+// changed, so painting never reads memory the frame gave up.
+const QImage& SurfaceCanvas::shownImage() const
+{
+    if (m_frame) {
+        const auto* pixels = reinterpret_cast<const uchar*>(m_frame->row(0));
+        if (m_image.constBits() != pixels || m_image.width() != m_frame->width() ||
+            m_image.height() != m_frame->height()) {
+            m_image = QImage(pixels, m_frame->width(), m_frame->height(),
+                             static_cast<qsizetype>(m_frame->width()) * static_cast<qsizetype>(sizeof(Rgb)),
+                             QImage::Format_RGB32);
+        }
+    }
+    return m_image;
 }
 
 void SurfaceCanvas::paintEvent(QPaintEvent*)
 {
     // The widget is opaque: the picture covers what it can, and only what lies beyond it gets the window colour.
+    const QImage& picture = shownImage();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
-    if (m_image.width() < width())
-        painter.fillRect(QRect(m_image.width(), 0, width() - m_image.width(), height()), palette().window());
-    if (m_image.height() < height())
-        painter.fillRect(QRect(0, m_image.height(), std::min(width(), m_image.width()), height() - m_image.height()),
+    painter.drawImage(0, 0, picture);
+    if (picture.width() < width())
+        painter.fillRect(QRect(picture.width(), 0, width() - picture.width(), height()), palette().window());
+    if (picture.height() < height())
+        painter.fillRect(QRect(0, picture.height(), std::min(width(), picture.width()), height() - picture.height()),
                          palette().window());
 }
 

@@ -13,10 +13,16 @@ public:
     explicit SurfaceCanvas(QWidget* parent = nullptr);
 
     void setCanvasSize(int width, int height);
-    // Shows the surface and repaints at once, so a loop that never returns to the event loop is still seen.
+    // Each of these shows a picture and repaints at once, so a loop that never returns to the event loop is
+    // still seen.
+    // A copy of the surface: for pictures that may change or go away while they are shown.
     void showSurface(const Surface& surface);
+    // The frame itself, without copying its pixels: the canvas paints from it now and at every later paint,
+    // until another picture is shown. It must stay alive that long, as a window's back buffer does.
+    void showFrame(const Surface& frame);
     void showImage(const QImage& image);
-    const QImage& shownImage() const { return m_image; }
+    // What the canvas paints.
+    const QImage& shownImage() const;
 
 signals:
     void mousePressed(int button, double x, double y);
@@ -30,7 +36,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage m_image;
+    mutable QImage m_image;
+    const Surface* m_frame = nullptr;
 };
 
 // The handlers' code of a Qt mouse button (see mouse_buttons.h); 0 for any other.

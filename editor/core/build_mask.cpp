@@ -18,11 +18,14 @@ void BuildMask(Surface& pictureOut, Surface& maskOut, const Surface& source, Rgb
     // Both outputs take the source's size, so scanning each over its own size is one pass over the source.
     shapeLike(pictureOut, source);
     shapeLike(maskOut, source);
-    for (int y = 0; y < source.height(); ++y) {
+    // The sizes are read once: a store through a pixel pointer could change them as far as the compiler knows.
+    const int width = source.width();
+    const int height = source.height();
+    for (int y = 0; y < height; ++y) {
         const Rgb* in = source.row(y);
         Rgb* picture = pictureOut.row(y);
         Rgb* mask = maskOut.row(y);
-        for (int x = 0; x < source.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const bool key = in[x] == keyColour;
             picture[x] = key ? kWhite : in[x];
             mask[x] = key ? kWhite : kBlack;

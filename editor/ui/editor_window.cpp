@@ -118,7 +118,7 @@ void EditorWindow::setClientSize(int width, int height)
 
 void EditorWindow::present(const Surface& frame)
 {
-    m_picCanvas->showSurface(frame);
+    m_picCanvas->showFrame(frame);
 }
 
 void EditorWindow::showObjectList()

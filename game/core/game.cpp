@@ -5,6 +5,7 @@
 #include "program_folder_record.h"
 #include "prompts.h"
 #include "pump.h"
+#include "sound_player.h"
 #include "theme_files.h"
 #include "theme_reader.h"
 
@@ -26,25 +27,31 @@ void Game::Form_Initialize()
     ThemeName = ThemeFiles::kDefaultTheme;
 }
 
-void Game::Form_Load()
+bool Game::Form_Load()
 {
-    LoadTheme(ThemeName);
+    const bool loaded = LoadTheme(ThemeName);
     m_state.CurObj = 0;
     m_state.CurCont = 0;
     m_services.view.fitWindowToCanvas();
+    return loaded;
 }
 
-void Game::LoadTheme(const std::string& name)
+bool Game::LoadTheme(const std::string& name)
 {
-    loadTheme(name, false);
+    if (loadTheme(name, false))
+        return true;
+    // The theme on screen stays, and so its name: the caption, the next Start and the scores follow it.
+    if (m_hasTheme)
+        ThemeName = m_themeOnScreen;
+    return false;
 }
 
-void Game::loadTheme(const std::string& name, bool fallingBack)
+bool Game::loadTheme(const std::string& name, bool fallingBack)
 {
     ThemeReadResult result = readThemePackage(m_programFolder, name);
     if (result.ok()) {
         applyTheme(name, std::move(result.value()));
-        return;
+        return true;
     }
     reportLoadFailure(name, result.error());
 
@@ -54,9 +61,9 @@ void Game::loadTheme(const std::string& name, bool fallingBack)
                                       FileExist(findInFolder(defaultFolder, ThemeFiles::kBoxPosition));
     if (fallingBack || name == ThemeFiles::kDefaultTheme || !defaultLooksLoadable) {
         m_services.prompts.message("Theme not found", "Can't find Default theme", MessageIcon::Exclamation);
-        return;
+        return false;
     }
-    loadTheme(ThemeFiles::kDefaultTheme, true);
+    return loadTheme(ThemeFiles::kDefaultTheme, true);
 }
 
 void Game::Image2_Click()
@@ -100,7 +107,9 @@ void Game::applyTheme(const std::string& name, ThemePackage package)
     // The theme on screen is the one whose name the caption shows and whose table the scores go to, also
     // after falling back to the default theme.
     ThemeName = name;
+    m_themeOnScreen = name;
     m_sounds = std::move(package.sounds);
+    m_services.sound.loadCues({m_sounds.hitTube, m_sounds.putInCont, m_sounds.pickup, m_sounds.letGo});
 
     m_state.ObjX = {};
     m_state.ObjY = {};

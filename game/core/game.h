@@ -38,8 +38,9 @@ public:
 
     // Start-up and theme loading.
     void Form_Initialize();
-    void Form_Load();
-    void LoadTheme(const std::string& name);
+    // False when no theme could be loaded: the chosen one and the default theme both failed.
+    bool Form_Load();
+    bool LoadTheme(const std::string& name);
     // "Change the theme": the chooser, then a load of whatever theme is current afterwards.
     void Image2_Click();
     // The About button: left opens the About window, right shows the theme's details.
@@ -79,7 +80,7 @@ public:
     int canvasHeight() const { return m_canvasHeight; }
 
 private:
-    void loadTheme(const std::string& name, bool fallingBack);
+    bool loadTheme(const std::string& name, bool fallingBack);
     void reportLoadFailure(const std::string& name, const struct ThemeLoadError& error);
     void applyTheme(const std::string& name, ThemePackage package);
     void resizeCanvas(int width, int height);
@@ -97,6 +98,7 @@ private:
 
     std::string m_programFolder;
     GameServices m_services;
+    std::string m_themeOnScreen;
 
     GameState m_state;
     ThemePictures m_pictures;
@@ -112,6 +114,9 @@ private:
 
     bool m_StopRendering = true;
     bool m_closing = false;
+    // A round's loop is running; a Start meanwhile asks it to begin the round anew instead of nesting another.
+    bool m_roundRunning = false;
+    bool m_restartRound = false;
     bool m_MouseHeld = false;
     bool m_DraggingObj = false;
     std::int16_t m_GrabDX = 0;

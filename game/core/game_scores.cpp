@@ -4,13 +4,28 @@
 #include "score_time.h"
 #include "theme_files.h"
 
+namespace {
+
+// A name is one record on one line of the score file: a line break pasted into the name box would split it and
+// shift every later field on the next read.
+std::string oneLine(std::string name)
+{
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    }
+    return name;
+}
+
+}  // namespace
+
 void Game::EnterHighScore(double seconds)
 {
     const std::string time = formatSeconds(seconds, '.');
     const std::optional<int> place = findHighScorePlace(m_highScores, timeValue(time));
     if (!place)
         return;
-    std::string name = m_services.prompts.input("What is your name?", "You got a highscore", "");
+    std::string name = oneLine(m_services.prompts.input("What is your name?", "You got a highscore", ""));
     insertHighScore(m_highScores, *place, {std::move(name), m_services.view.todayShortDate(), time});
     m_services.view.showHighScoreRows(m_highScores);
     SaveHighScores();

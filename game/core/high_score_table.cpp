@@ -85,5 +85,5 @@ std::optional<std::string> writeHighScoreFile(const std::string& path, const Hig
     std::string records;
     for (const HighScoreRow& row : table)
         records += textRecord(row.name) + textRecord(row.date) + textRecord(normalisedTime(row.time));
-    return writeFileAtomically(path, records);
+    return writeFileAtomicallyOrInPlace(path, records);
 }

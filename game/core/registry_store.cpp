@@ -53,18 +53,23 @@ std::optional<std::int32_t> numberOf(const RegistryValue& value)
     return static_cast<std::int32_t>(number);
 }
 
-Hive readHive(RootKey root, const std::string& path)
+// The hive in the file, an empty one when there is no file, and nothing when a file is there that cannot be
+// read: it may hold values of others, so it must never be replaced by what we would write.
+std::optional<Hive> readHive(RootKey root, const std::string& path)
 {
     const QString name = QString::fromStdString(path);
-    // Only a plain file: opening a pipe put in its place would wait forever.
-    if (!QFileInfo(name).isFile())
+    const QFileInfo info(name);
+    if (!info.exists() && !info.isSymLink())
         return Hive(root);
+    // Only a plain file: opening a pipe put in its place would wait forever.
+    if (!info.isFile())
+        return std::nullopt;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
-        return Hive(root);
+        return std::nullopt;
     const QByteArray bytes = file.read(kMaxHiveBytes + 1);
-    if (bytes.size() > kMaxHiveBytes)
-        return Hive(root);
+    if (bytes.size() > kMaxHiveBytes || file.error() != QFileDevice::NoError)
+        return std::nullopt;
     return parseHive(root, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
@@ -93,10 +98,10 @@ void changeHive(RootKey root, const std::string& path, const std::function<bool(
     QLockFile lock(name + ".lock");
     if (!lockWithin(lock, kLockWait))
         return;
-    Hive hive = readHive(root, path);
-    if (!change(hive))
+    std::optional<Hive> hive = readHive(root, path);
+    if (!hive || !change(*hive))
         return;
-    const std::string text = serialiseHive(hive);
+    const std::string text = serialiseHive(*hive);
     // A hive the reader would refuse must never be written: every value in it would be lost.
     if (static_cast<qint64>(text.size()) > kMaxHiveBytes)
         return;
@@ -165,7 +170,7 @@ void RegistryStore::RegistryWriteValue(RootKey root, const std::string& keyPath,
 RegistryValue RegistryStore::RegistryReadValue(RootKey root, const std::string& keyPath,
                                                const std::string& valueName) const
 {
-    Hive hive = readHive(root, hiveFilePath(root));
+    Hive hive = readHive(root, hiveFilePath(root)).value_or(Hive(root));
     RegistryValue value;
     ReadTypedValue(OpenKey{hive.openKey(keyPath)}, valueName, value);
     return value;

@@ -21,11 +21,14 @@ constexpr int kInvalidCall = 5;
 void Game::Command1_Click()
 {
     m_state.GameOver = false;
-    Form_Load();
-    // Without any theme there is nothing to play; the load has already said why.
-    if (!m_hasTheme)
+    // Without a theme just loaded there is nothing to play, or only a stale state; the load has said why.
+    if (!Form_Load() || !m_hasTheme)
         return;
     m_backBuffer.resize(m_canvasWidth, m_canvasHeight);
+    if (m_roundRunning) {
+        m_restartRound = true;
+        return;
+    }
     RenderLoop();
 }
 
@@ -37,7 +40,12 @@ void Game::Form_Unload()
 
 void Game::RenderLoop()
 {
-    const std::int64_t startTick = m_services.clock.nowMs();
+    struct Running {
+        bool& flag;
+        explicit Running(bool& running) : flag(running) { flag = true; }
+        ~Running() { flag = false; }
+    } running(m_roundRunning);
+    std::int64_t startTick = m_services.clock.nowMs();
     m_StopRendering = false;
     for (;;) {
         try {
@@ -56,6 +64,13 @@ void Game::RenderLoop()
         m_services.pump.processPendingEvents();
         if (m_closing || m_state.GameOver)
             return;
+        if (m_restartRound) {
+            // A Start in the round: the theme is loaded afresh already; the same loop plays the new round.
+            m_restartRound = false;
+            m_StopRendering = false;
+            startTick = m_services.clock.nowMs();
+            continue;
+        }
 
         const bool over = allDelivered();
         const double elapsed = elapsedSeconds(m_services.clock.nowMs() - startTick);
@@ -63,7 +78,9 @@ void Game::RenderLoop()
         m_services.view.setTimeText(shown);
         if (over) {
             m_services.prompts.message("", "Game Over\r\nYou took: " + shown + " seconds", MessageIcon::None);
-            EnterHighScore(elapsed);
+            // A theme without objects ends its round at once; such a time is no score.
+            if (m_state.LastObj >= 0)
+                EnterHighScore(elapsed);
             cmdShowHighscores_Click();
             m_StopRendering = true;
             m_state.GameOver = true;

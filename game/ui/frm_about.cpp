@@ -28,6 +28,7 @@ const QColor kYellow(255, 255, 0);
 QLabel* makeLabel(QWidget* parent, const QRect& place, const QFont& font, const QColor& colour, Qt::Alignment align)
 {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     label->setFont(font);
     label->setAlignment(align);

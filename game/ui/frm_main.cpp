@@ -160,7 +160,7 @@ void FrmMain::fitWindowToCanvas()
 
 void FrmMain::present(const Surface& frame)
 {
-    m_PicCanvas->showSurface(frame);
+    m_PicCanvas->showFrame(frame);
 }
 
 void FrmMain::showHighScoreRows(const HighScoreTable& table)

@@ -59,6 +59,8 @@ HighScorePanel::HighScorePanel(QWidget* parent)
 QLabel* HighScorePanel::makeRowLabel(int left, int top, int width, const QColor& colour)
 {
     auto* label = new QLabel(this);
+    // Names come from the players and the score files: never markup to lay out.
+    label->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(12);
     font.setBold(true);

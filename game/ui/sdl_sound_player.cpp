@@ -32,8 +32,15 @@ std::vector<std::int16_t> synthesiseDefaultCue()
 
 }  // namespace
 
-SdlSoundPlayer::SdlSoundPlayer() : m_defaultCue(synthesiseDefaultCue())
+SdlSoundPlayer::SdlSoundPlayer() : m_defaultCueSamples(synthesiseDefaultCue()) {}
+
+void SdlSoundPlayer::openDevice()
 {
+    if (m_open)
+        return;
+    // SDL would catch SIGINT and SIGTERM to queue a quit event nobody here reads: Ctrl+C, kill and the end of a
+    // desktop session would leave the game running.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     // No format changes allowed: SDL converts for the device, so the built-in cue's raw samples, made for
@@ -43,37 +50,63 @@ SdlSoundPlayer::SdlSoundPlayer() : m_defaultCue(synthesiseDefaultCue())
         return;
     }
     Mix_AllocateChannels(1);
+    m_defaultCue = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(m_defaultCueSamples.data()),
+                                     static_cast<Uint32>(m_defaultCueSamples.size() * sizeof(std::int16_t)));
     m_open = true;
+    loadCues(m_cuePaths);
 }
 
 SdlSoundPlayer::~SdlSoundPlayer()
 {
     if (!m_open)
         return;
-    stopAndRelease();
+    releaseCues();
+    // A chunk made from our own samples frees only its header.
+    if (m_defaultCue)
+        Mix_FreeChunk(m_defaultCue);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void SdlSoundPlayer::stopAndRelease()
+void SdlSoundPlayer::releaseCues()
 {
+    // A chunk may be freed only once no channel plays it.
     Mix_HaltChannel(kChannel);
-    // A chunk made from our own samples frees only its header; one loaded from a file frees its data too.
-    if (m_playing)
-        Mix_FreeChunk(m_playing);
-    m_playing = nullptr;
+    for (const auto& [path, chunk] : m_cues) {
+        if (chunk)
+            Mix_FreeChunk(chunk);
+    }
+    m_cues.clear();
+}
+
+void SdlSoundPlayer::loadCues(const std::vector<std::string>& paths)
+{
+    m_cuePaths = paths;
+    if (!m_open)
+        return;
+    releaseCues();
+    for (const std::string& path : paths)
+        cueOf(path);
+}
+
+Mix_Chunk* SdlSoundPlayer::cueOf(const std::string& path)
+{
+    const auto found = m_cues.find(path);
+    if (found != m_cues.end())
+        return found->second;
+    ++m_filesRead;
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    m_cues.emplace(path, chunk);
+    return chunk;
 }
 
 void SdlSoundPlayer::PlayWav(const std::string& path)
 {
     if (!m_open)
         return;
-    stopAndRelease();
-    m_playing = Mix_LoadWAV(path.c_str());
-    if (!m_playing) {
-        m_playing = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(m_defaultCue.data()),
-                                      static_cast<Uint32>(m_defaultCue.size() * sizeof(std::int16_t)));
-    }
-    if (m_playing)
-        Mix_PlayChannel(kChannel, m_playing, 0);
+    Mix_Chunk* cue = cueOf(path);
+    if (!cue)
+        cue = m_defaultCue;
+    if (cue)
+        Mix_PlayChannel(kChannel, cue, 0);
 }

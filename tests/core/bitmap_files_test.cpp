@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "picture_file.h"
-#include "test_files.h"
 #include "test_pictures.h"
 
 namespace {
@@ -87,53 +86,5 @@ TEST(BitmapFiles, EveryDepthLoadsWithExactColoursInEitherRowOrder)
             expectPicture(loadPictureBytes(bitmapOf(layout, [&](int x, int y) { return rawPixel(x, y, usedBits); })),
                           kWidth, kHeight, colour);
         }
-    }
-}
-
-TEST(BitmapFiles, RunLengthEncodedEightAndFourBit)
-{
-    struct Case {
-        BitmapLayout layout;
-        std::string data;
-        std::vector<std::vector<int>> indices;  // top row first
-    };
-    const Case cases[] = {
-        // Bottom row: a run of five 9s, then three literal indices. Top row: eight 200s. Then end of bitmap.
-        {{8, 2, 8, kBiRle8, rampPalette(256), {}, false},
-         std::string("\x05\x09\x00\x03\x01\x02\x03\x00\x00\x00\x08\xC8\x00\x00\x00\x01", 16),
-         {{200, 200, 200, 200, 200, 200, 200, 200}, {9, 9, 9, 9, 9, 1, 2, 3}}},
-        // A run of six pixels alternating between indices 1 and 14, then end of bitmap.
-        {{6, 1, 4, kBiRle4, rampPalette(16), {}, false},
-         std::string("\x06\x1E\x00\x00\x00\x01", 6),
-         {{1, 14, 1, 14, 1, 14}}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.layout.bitCount);
-        expectPicture(loadPictureBytes(bitmapFile(c.layout, c.data)), c.layout.width, c.layout.height,
-                      [&](int x, int y) { return c.layout.palette[c.indices[y][x]]; });
-    }
-}
-
-TEST(BitmapFiles, SavedAsTwentyFourBitReplacingAnyOldFileAndReloadedBitExact)
-{
-    const BitmapLayout layout{9, 2, 1, 0, {rgb(1, 2, 3), rgb(250, 251, 252)}, {}, false};
-    const Result<Surface> paletted = loadPictureBytes(bitmapOf(layout, [](int x, int y) { return (x + y) % 2u; }));
-    ASSERT_TRUE(paletted) << paletted.error();
-    Surface coloured(7, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x)
-            coloured.setPixel(x, y, rgb(x * 36, y * 120 + 1, (x ^ y) * 30));
-
-    ScratchFolder folder;
-    const std::string path = folder.file("saved.bmp");
-    ASSERT_FALSE(savePictureBmp(Surface(40, 40, 0x112233), path));
-    for (const Surface& surface : {paletted.value(), coloured}) {
-        ASSERT_FALSE(savePictureBmp(surface, path));
-        const std::string bytes = readBytes(path);
-        ASSERT_GE(bytes.size(), 30u);
-        EXPECT_EQ(bytes.substr(0, 2), "BM");
-        EXPECT_EQ(bytes.substr(28, 2), std::string("\x18\x00", 2)) << "not 24 bits per pixel";
-        const Result<Surface> reloaded = loadPicture(path);
-        ASSERT_TRUE(reloaded) << reloaded.error();
-        EXPECT_EQ(reloaded.value(), surface);
     }
 }

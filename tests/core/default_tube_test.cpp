@@ -4,20 +4,6 @@
 
 #include "default_tube.h"
 
-namespace {
-
-// A solid w x h block at (x, y) against the tube mask at the origin.
-bool blockTouches(const Surface& tubeMask, int x, int y, int w, int h)
-{
-    for (int dy = 0; dy < h; ++dy)
-        for (int dx = 0; dx < w; ++dx)
-            if (tubeMask.pixel(x + dx, y + dy) == kBlack)
-                return true;
-    return false;
-}
-
-}  // namespace
-
 TEST(DefaultTube, IsACyanUFiveThickOpenAtTheTopFourteenWiderAndTwiceAsHighPlusTwo)
 {
     EXPECT_EQ(std::pair(makeDefaultTube(-3, -1).mask.width(), makeDefaultTube(-3, -1).mask.height()), std::pair(14, 2));
@@ -34,19 +20,4 @@ TEST(DefaultTube, IsACyanUFiveThickOpenAtTheTopFourteenWiderAndTwiceAsHighPlusTw
             EXPECT_EQ(tube.mask.pixel(x, y), solid ? kBlack : kWhite) << x << "," << y;
         }
     }
-}
-
-TEST(DefaultTube, ItsObjectRestsOnTheFloorAgainstTheLeftWallWithoutTouching)
-{
-    const int w = 26;
-    const int h = 33;
-    const DefaultTube tube = makeDefaultTube(w, h);
-    const int restX = 5;
-    const int restY = tube.mask.height() - 5 - h;
-    EXPECT_FALSE(blockTouches(tube.mask, restX, restY, w, h));
-    EXPECT_TRUE(blockTouches(tube.mask, restX - 1, restY, w, h));
-    EXPECT_TRUE(blockTouches(tube.mask, restX, restY + 1, w, h));
-    // Room to spare on the right: four pixels before the right wall.
-    EXPECT_FALSE(blockTouches(tube.mask, restX + 4, restY, w, h));
-    EXPECT_TRUE(blockTouches(tube.mask, restX + 5, restY, w, h));
 }

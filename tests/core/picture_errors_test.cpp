@@ -40,14 +40,6 @@ void expectRefused(const std::vector<Refusal>& refusals)
 
 }  // namespace
 
-TEST(PictureErrors, FolderIsRefusedNamingIt)
-{
-    ScratchFolder folder;
-    const Result<Surface> loaded = loadPicture(folder.path());
-    ASSERT_FALSE(loaded);
-    EXPECT_NE(loaded.error().find(folder.path()), std::string::npos) << loaded.error();
-}
-
 TEST(PictureErrors, TruncatedFilesAreRefusedNotPaddedWithBlack)
 {
     const BitmapLayout rle{8, 2, 8, kBiRle8, {kBlack, kWhite}, {}, false};

@@ -47,23 +47,6 @@ Surface referenceBlt(const Surface& dest, int destX, int destY, int w, int h, co
 
 }  // namespace
 
-TEST(RasterOps, EveryOperationFollowsItsBitFormulaOnEdgeColours)
-{
-    const Rgb colours[] = {0x000000, 0xFFFFFF, 0xC00000, 0x123456, 0xFF00FF,
-                           0xAAAAAA, 0x555555, 0x00FF00, 0x0000FF, 0x7F8081};
-    for (const Operation& operation : kOperations) {
-        for (Rgb src : colours) {
-            for (Rgb dest : colours) {
-                Surface target(1, 1, dest);
-                BitBlt(target, 0, 0, 1, 1, Surface(1, 1, src), 0, 0, operation.op);
-                EXPECT_EQ(*target.pixel(0, 0), operation.formula(src, dest))
-                    << std::hex << "op " << static_cast<std::uint32_t>(operation.op) << " src " << src << " dest "
-                    << dest;
-            }
-        }
-    }
-}
-
 TEST(RasterOps, ClippedToBothSurfacesAtEveryEdge)
 {
     // destX, destY, w, h, srcX, srcY: inside; past the left, top, right, bottom and all four edges; the source

@@ -30,19 +30,6 @@ TEST(NumberRecord, RefusesWhatIsNotAPlainDecimalInRange)
     EXPECT_FALSE(parseNumberRecord(std::string(400, '9')));
 }
 
-TEST(NumberRecord, EveryValueIsWrittenAsBareDecimalWithCrLfAndReadBack)
-{
-    EXPECT_EQ(numberRecord(120), "120\r\n");
-    EXPECT_EQ(numberRecord(-32768), "-32768\r\n");
-    for (int value = -32768; value <= 32767; ++value) {
-        std::string record = numberRecord(static_cast<std::int16_t>(value));
-        ASSERT_EQ(record.substr(record.size() - 2), "\r\n");
-        record.resize(record.size() - 2);
-        ASSERT_EQ(parseNumberRecord(record), value) << record;
-    }
-}
-
-// Halves in number records are covered above; this is the conversion the game also uses on computed positions.
 TEST(Rounding, ToInt16RoundsAndRefusesOverflowAndNonNumbers)
 {
     EXPECT_EQ(toInt16(32767.4), 32767);

@@ -112,15 +112,10 @@ TEST_P(ShippedTheme, SoundCuesAreMonoSixteenBitPcmWaves)
          {ThemeFiles::kPickupSound, ThemeFiles::kLetGoSound, ThemeFiles::kHitTubeSound, ThemeFiles::kPutInContSound}) {
         const std::string bytes = readBytes(file(name));
         ASSERT_GT(bytes.size(), 44u) << name;
-        // RIFF size, then a 16-byte PCM format chunk: one channel, 22050 samples a second of 16 bits each.
+        // RIFF size, a 16-byte PCM format chunk (one channel, 22050 samples a second of 16 bits), then the data.
         std::string header = "RIFF";
         appendLittleEndian(header, 4, {static_cast<std::uint32_t>(bytes.size() - 8)});
-        header += "WAVEfmt ";
-        appendLittleEndian(header, 4, {16});
-        appendLittleEndian(header, 2, {1, 1});
-        appendLittleEndian(header, 4, {22050, 44100});
-        appendLittleEndian(header, 2, {2, 16});
-        header += "data";
+        header += std::string("WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0data", 32);
         appendLittleEndian(header, 4, {static_cast<std::uint32_t>(bytes.size() - 44)});
         EXPECT_EQ(bytes.substr(0, 44), header) << name;
     }

@@ -2,15 +2,6 @@
 
 #include "surface.h"
 
-TEST(Surface, ColoursKeepTheTopByteClear)
-{
-    Surface surface(1, 1, 0xFF123456);
-    EXPECT_EQ(surface.backgroundColor(), 0x123456u);
-    EXPECT_EQ(surface.pixel(0, 0), 0x123456u);
-    surface.setPixel(0, 0, 0xAB654321);
-    EXPECT_EQ(surface.pixel(0, 0), 0x654321u);
-}
-
 TEST(Surface, PixelsOutsideAreAbsentAndCannotBeSetAndNegativeSizesAreEmpty)
 {
     Surface surface(3, 2, kBlack);

@@ -1,78 +1,120 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 
-#include "file_lookup.h"
-#include "test_themes.h"
-#include "theme_files.h"
-#include "theme_writer.h"
+#include <optional>
+#include <tuple>
 
-TEST(ThemePackage, OneObjectWritesBareNumberLinesAndItsPictures)
+#include "file_lookup.h"
+#include "records.h"
+#include "test_files.h"
+#include "test_pictures.h"
+#include "theme_builder.h"
+#include "theme_files.h"
+#include "theme_reader.h"
+
+namespace {
+
+constexpr char kName[] = "Meadow";
+const char* const kPictures[] = {"ss0.bmp", "sm0.bmp", "cs0.bmp", "cm0.bmp", "bg.bmp", "pS.bmp", "pM.bmp"};
+
+// A theme of `objects` objects in a row, each of its own colour and place, so that a mix-up shows.
+ThemePackage samplePackage(int objects)
+{
+    ThemePackage package = makeRowTheme(objects, 6, 640);
+    if (objects == 0)
+        package.background.reset();
+    return package;
+}
+
+auto fields(const ThemeObject& o)
+{
+    return std::tie(o.objX, o.objY, o.contX, o.contY, o.picture, o.mask, o.tube, o.tubeMask);
+}
+
+auto fields(const ThemePackage& p)
+{
+    return std::tie(p.background, p.boxX, p.boxY, p.boxPicture, p.boxMask, p.hasDetails, p.description, p.dateLine);
+}
+
+void expectSamePackage(const ThemePackage& actual, const ThemePackage& expected)
+{
+    ASSERT_EQ(actual.objects.size(), expected.objects.size());
+    for (std::size_t i = 0; i < expected.objects.size(); ++i)
+        EXPECT_EQ(fields(actual.objects[i]), fields(expected.objects[i])) << "object " << i;
+    EXPECT_EQ(fields(actual), fields(expected));
+}
+
+// Theme kName in a program folder of its own.
+struct ThemeFolder {
+    std::string file(const std::string& name) const { return program.file(kName) + "/" + name; }
+    void write(const ThemePackage& package) const { writeTheme(program.path(), kName, package); }
+    ThemeReadResult read() const { return readThemePackage(program.path(), kName); }
+    // The package read back; a failure to load is reported and gives an empty package.
+    ThemePackage load() const
+    {
+        const ThemeReadResult result = read();
+        EXPECT_TRUE(result) << result.error().message;
+        return result ? result.value() : ThemePackage{};
+    }
+    void remove(const std::string& name) const
+    {
+        ASSERT_TRUE(QFile::remove(QString::fromStdString(file(name)))) << name;
+    }
+
+    ScratchFolder program;
+};
+
+}  // namespace
+
+TEST(ThemePackage, OneObjectWritesBareNumberLinesQuotedDetailsAndItsPictures)
 {
     ThemeFolder theme;
     ThemePackage package = samplePackage(1);
     package.objects[0].objX = -32768;
     package.objects[0].contY = 32767;
     package.boxX = -5;
+    package.description = "Hills, lakes\r\nand woods";
     theme.write(package);
 
-    EXPECT_EQ(readBytes(theme.file("Theme.ini")), "-32768\r\n2\r\n-4\r\n32767\r\n");
-    EXPECT_EQ(readBytes(theme.file("Theme2.ini")), "-5\r\n200\r\n");
-    EXPECT_EQ(readBytes(theme.file("ThemeDetails.ini")), "\"A quiet meadow\"\r\n\"On the 3/4/2024\"\r\n");
-    for (const char* name : {"ss0.bmp", "sm0.bmp", "cs0.bmp", "cm0.bmp", "bg.bmp", "pS.bmp", "pM.bmp"})
+    EXPECT_EQ(readBytes(theme.file("Theme.ini")), "-32768\r\n107\r\n4\r\n32767\r\n");
+    EXPECT_EQ(readBytes(theme.file("Theme2.ini")), "-5\r\n5\r\n");
+    EXPECT_EQ(readBytes(theme.file("ThemeDetails.ini")), "\"Hills, lakes\r\nand woods\"\r\n\"On the 1st\"\r\n");
+    for (const char* name : kPictures)
         EXPECT_TRUE(FileExist(theme.file(name))) << name;
     EXPECT_FALSE(FileExist(theme.file("ss1.bmp")));
     expectSamePackage(theme.load(), package);
 }
 
-TEST(ThemePackage, ElevenAndTwentyOneObjectsRoundTripWithTwoDigitFileNumbers)
+TEST(ThemePackage, NoneElevenOrTwentyOneObjectsRoundTripWithTwoDigitFileNumbers)
 {
-    for (int objects : {11, ThemeFiles::kMaxObjects}) {
+    for (int objects : {0, 11, ThemeFiles::kMaxObjects}) {
         ThemeFolder theme;
         const ThemePackage package = samplePackage(objects);
         theme.write(package);
         const std::string last = std::to_string(objects - 1);
         for (const char* prefix : {"ss", "sm", "cs", "cm"})
-            EXPECT_TRUE(FileExist(theme.file(prefix + last + ".bmp"))) << prefix << last;
+            EXPECT_EQ(FileExist(theme.file(prefix + last + ".bmp")), objects > 0) << prefix << last;
         EXPECT_FALSE(FileExist(theme.file("ss" + std::to_string(objects) + ".bmp")));
+        // The background goes with the objects: a theme without objects has none.
+        EXPECT_EQ(FileExist(theme.file("bg.bmp")), objects > 0);
         expectSamePackage(theme.load(), package);
     }
-}
-
-TEST(ThemePackage, ZeroObjectsLoadWithoutBackground)
-{
-    ThemeFolder theme;
-    theme.write(samplePackage(0));
-    EXPECT_EQ(readBytes(theme.file("Theme.ini")), "");
-    EXPECT_FALSE(FileExist(theme.file("bg.bmp")));
-    const ThemePackage loaded = theme.load();
-    EXPECT_TRUE(loaded.objects.empty());
-    EXPECT_FALSE(loaded.background);
 }
 
 TEST(ThemePackage, BoxPositionOnOneLineEqualsTwoLinesAndBlankLinesAddNoObject)
 {
     ThemeFolder theme;
-    theme.write(samplePackage(1));
-    writeBytes(theme.file("Theme.ini"), "1\r\n2\r\n-4\r\n3\r\n\r\n \r\n");
-    for (const char* text : {"120\r\n80\r\n", "120,80", "120,80\r\n", " 120 , 80 \r\n", "120.4\r\n79.5\r\n"}) {
-        writeBytes(theme.file("Theme2.ini"), text);
-        const ThemePackage loaded = theme.load();
-        EXPECT_EQ(loaded.objects.size(), 1u);
-        EXPECT_EQ(loaded.boxX, 120) << text;
-        EXPECT_EQ(loaded.boxY, 80) << text;
-    }
-}
-
-TEST(ThemePackage, DescriptionWithLineBreakAndCommaReadsBackWhole)
-{
-    ThemeFolder theme;
     ThemePackage package = samplePackage(1);
-    package.description = "Hills, lakes\r\nand woods";
-    package.dateLine = "On the 3/4/2024, noon";
     theme.write(package);
-    expectSamePackage(theme.load(), package);
+    writeBytes(theme.file("Theme.ini"), "9\r\n107\r\n4\r\n104\r\n\r\n \r\n");
+    package.boxX = 120;
+    package.boxY = 80;
+    for (const char* text : {"120\r\n80\r\n", "120,80", "120,80\r\n", " 120 , 80 \r\n", "120.4\r\n79.5\r\n"}) {
+        SCOPED_TRACE(text);
+        writeBytes(theme.file("Theme2.ini"), text);
+        expectSamePackage(theme.load(), package);
+    }
 }
 
 TEST(ThemePackage, DetailsAreOptionalMayLackTheDateLineAndAreDecodedFromWindows1252)
@@ -85,59 +127,47 @@ TEST(ThemePackage, DetailsAreOptionalMayLackTheDateLineAndAreDecodedFromWindows1
     EXPECT_EQ(loaded.description, "Caf\xC3\xA9 \xE2\x80\x9CLune\xE2\x80\x9D");
     EXPECT_EQ(loaded.dateLine, "");
 
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(theme.file("ThemeDetails.ini"))));
+    theme.remove("ThemeDetails.ini");
     loaded = theme.load();
     EXPECT_FALSE(loaded.hasDetails);
     EXPECT_EQ(loaded.description, "");
 }
 
-TEST(ThemePackage, FilesNamedInOtherLetterCaseAreFoundAndSoundsNeedNotExist)
+TEST(ThemePackage, EachDamageOfAOneObjectThemeIsReportedNamingTheFile)
 {
-    ThemeFolder theme;
-    const ThemePackage package = samplePackage(2);
-    theme.write(package);
-    writeBytes(theme.file("pickup.wav"), "RIFF");
-    QDir dir(QString::fromStdString(theme.folder()));
-    for (const QString& name : dir.entryList(QDir::Files))
-        ASSERT_TRUE(dir.rename(name, name.toUpper())) << name.toStdString();
-    ASSERT_TRUE(FileExist(theme.file("PS.BMP")));
-
-    const ThemePackage loaded = theme.load();
-    expectSamePackage(loaded, package);
-    EXPECT_EQ(loaded.sounds.pickup, theme.file("PICKUP.WAV"));
-    EXPECT_EQ(loaded.sounds.hitTube, theme.file("HitTube.wav"));
-    EXPECT_EQ(loaded.sounds.putInCont, theme.file("PutInCont.wav"));
-    EXPECT_EQ(loaded.sounds.letGo, theme.file("LetGo.wav"));
-}
-
-TEST(ThemePackage, OlderFilesOfHigherIndicesStayAndAreIgnored)
-{
-    ThemeFolder theme;
-    theme.write(samplePackage(5));
-    ThemePackage smaller = samplePackage(3);
-    smaller.objects[0].objX = 1000;
-    theme.write(smaller);
-    EXPECT_TRUE(FileExist(theme.file("cm4.bmp")));
-    expectSamePackage(theme.load(), smaller);
-}
-
-TEST(ThemePackage, EachFileOrFolderThatCannotBeWrittenIsReportedAndTheRestIsWritten)
-{
-    ScratchFolder program;
-    writeBytes(program.file("plain-file"), "x");
-    const std::string unreachable = program.file("plain-file/Meadow");
-    const std::vector<std::string> folderFailures = writeThemePackage(unreachable, samplePackage(1));
-    ASSERT_FALSE(folderFailures.empty());
-    EXPECT_NE(folderFailures.front().find(unreachable), std::string::npos) << folderFailures.front();
-
-    ThemeFolder theme;
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(theme.file("Theme.ini"))));
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(theme.file("sm0.bmp"))));
-    const std::vector<std::string> failures = writeThemePackage(theme.folder(), samplePackage(1));
-    ASSERT_EQ(failures.size(), 2u);
-    EXPECT_NE(failures[0].find(theme.file("sm0.bmp")), std::string::npos) << failures[0];
-    EXPECT_NE(failures[1].find(theme.file("Theme.ini")), std::string::npos) << failures[1];
-    for (const char* name :
-         {"ss0.bmp", "cs0.bmp", "cm0.bmp", "bg.bmp", "pS.bmp", "pM.bmp", "Theme2.ini", "ThemeDetails.ini"})
-        EXPECT_TRUE(FileExist(theme.file(name))) << name;
+    struct Case {
+        const char* file;
+        std::optional<std::string> bytes;  // nothing: the file is removed
+        std::string detail;
+    };
+    std::string positions;
+    for (int i = 0; i < 4 * 22; ++i)
+        positions += numberRecord(static_cast<std::int16_t>(i));
+    std::vector<Case> cases = {{"Theme.ini", positions.substr(0, 15), "multiple of 4"},
+                               {"Theme.ini", positions.substr(0, 41), "multiple of 4"},
+                               {"Theme.ini", "1\r\n2\r\n3\r\n4\r\n5\r\nabc\r\n7\r\n8\r\n", "line 6: \"abc\""},
+                               {"Theme.ini", "1\r\n40000\r\n3\r\n4\r\n", "line 2"},
+                               {"Theme.ini", "1\r\n\r\n3\r\n4\r\n", "line 2"},
+                               {"Theme.ini", positions, "more than 21"},
+                               {"Theme2.ini", "", "two numbers"},
+                               {"Theme2.ini", "120\r\n", "two numbers"},
+                               {"Theme2.ini", "120\r\nfar\r\n", "line 2: \"far\""},
+                               {"cs0.bmp", "definitely not a picture", ""},
+                               {"bg.bmp", bitmapOf(Surface(24, 16)).substr(0, 1000), "truncated"}};
+    for (const char* picture : kPictures)
+        cases.push_back({picture, std::nullopt, "does not exist"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + c.detail);
+        ThemeFolder theme;
+        theme.write(samplePackage(1));
+        if (c.bytes)
+            writeBytes(theme.file(c.file), *c.bytes);
+        else
+            theme.remove(c.file);
+        const ThemeReadResult result = theme.read();
+        ASSERT_FALSE(result) << "the theme loaded";
+        EXPECT_EQ(result.error().problem, ThemeLoadProblem::Damaged);
+        for (const std::string& part : {theme.file(c.file), c.detail})
+            EXPECT_NE(result.error().message.find(part), std::string::npos) << result.error().message;
+    }
 }

@@ -18,31 +18,10 @@ title="Create"
 # The editor's client area below its menu bar at start-up: the 305 x 241 canvas at (264, 8) and 10 to spare.
 clientHeight=$((8 + 241 + 10))
 
-work=$(mktemp -d)
-here=$(dirname "$0")
-source "$here/x_server.sh"
-source "$here/program_window.sh"
+programLabel="the editor"
+source "$(dirname "$0")/e2e_session.sh"
 
-cleanup() {
-    timeout 5 xdotool mouseup 1 2>/dev/null
-    stop_program
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    if [ -s "$work/program.log" ]; then
-        echo "--- the editor's output ---"
-        cat "$work/program.log"
-    fi
-    exit 1
-}
-
-for tool in xdotool xwininfo import identify compare; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+require_tools xdotool xwininfo import identify compare
 
 # The theme given is what the editor finds as its default theme.
 mkdir "$work/program"

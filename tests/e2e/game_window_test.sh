@@ -15,30 +15,10 @@ closeWindow=$3
 midRound=${4:-}
 title="Vantor - Theme1"
 
-work=$(mktemp -d)
-here=$(dirname "$0")
-source "$here/x_server.sh"
-source "$here/program_window.sh"
+programLabel="the game"
+source "$(dirname "$0")/e2e_session.sh"
 
-cleanup() {
-    stop_program
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    if [ -s "$work/program.log" ]; then
-        echo "--- the game's output ---"
-        cat "$work/program.log"
-    fi
-    exit 1
-}
-
-for tool in xdotool import identify compare; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+require_tools xdotool import identify compare
 
 # The game reads its themes beside its own executable and writes the scores there: it runs on a copy, so
 # the build's high scores stay as they are.

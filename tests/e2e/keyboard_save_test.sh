@@ -13,30 +13,10 @@ built=$1
 closeWindow=$2
 themeName="Typed Theme"
 
-work=$(mktemp -d)
-here=$(dirname "$0")
-source "$here/x_server.sh"
-source "$here/program_window.sh"
+programLabel="the program"
+source "$(dirname "$0")/e2e_session.sh"
 
-cleanup() {
-    stop_program
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*"
-    if [ -s "$work/program.log" ]; then
-        echo "--- the program's output ---"
-        cat "$work/program.log"
-    fi
-    exit 1
-}
-
-for tool in xdotool xprop import identify; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+require_tools xdotool xprop import identify
 
 mkdir "$work/program"
 cp "$built/vantor" "$built/ornavel" "$work/program/" || fail "cannot copy the programs from $built"

@@ -31,6 +31,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     SdlSoundPlayer player;
+    player.openDevice();
     if (!player.hasDevice()) {
         std::fprintf(stderr, "real_sound_probe: no sound device: %s\n", SDL_GetError());
         return 1;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -65,48 +66,26 @@ struct CraftedScene {
 
 }  // namespace
 
-TEST(MainFrame, HigherIndexInFrontAndOnlyTheCurrentTubeOverEverything)
+TEST(Frames, HigherIndexInFrontOnlyTheCurrentTubeOverAllNoTubeWhileSlidingAndNothingOfADeliveredObject)
 {
-    CraftedScene scene;
-    composeMainFrame(scene.backBuffer, scene.blank, scene.state, scene.pictures);
-    EXPECT_EQ(scene.frame(),
-              ".......\n"
-              "RGG....\n"
-              "TTTT...\n"
-              "......B\n"
-              ".....BB\n");
-
-    scene.state.CurCont = 0;
-    composeMainFrame(scene.backBuffer, scene.blank, scene.state, scene.pictures);
-    EXPECT_EQ(scene.frame(),
-              ".......\n"
-              "RGG....\n"
-              "RGG....\n"
-              "......B\n"
-              "TTTT.BB\n");
-}
-
-TEST(MainFrame, DeliveredObjectAndItsTubeAreGone)
-{
-    CraftedScene scene;
-    scene.state.ObjActive[1] = scene.state.ContActive[1] = false;
-    composeMainFrame(scene.backBuffer, scene.blank, scene.state, scene.pictures);
-    EXPECT_EQ(scene.frame(),
-              ".......\n"
-              "RR.....\n"
-              "RR.....\n"
-              "......B\n"
-              ".....BB\n");
-}
-
-TEST(SlideFrame, DrawsNoTube)
-{
-    CraftedScene scene;
-    composeSlideFrame(scene.backBuffer, scene.blank, scene.state, scene.pictures);
-    EXPECT_EQ(scene.frame(),
-              ".......\n"
-              "RGG....\n"
-              "RGG....\n"
-              "......B\n"
-              ".....BB\n");
+    struct Case {
+        const char* name;
+        std::function<void(CraftedScene&)> change;
+        decltype(&composeMainFrame) compose;
+        std::string frame;
+    };
+    const Case cases[] = {
+        {"tube 1", [](CraftedScene&) {}, composeMainFrame, ".......\nRGG....\nTTTT...\n......B\n.....BB\n"},
+        {"tube 0", [](CraftedScene& s) { s.state.CurCont = 0; }, composeMainFrame,
+         ".......\nRGG....\nRGG....\n......B\nTTTT.BB\n"},
+        {"delivered", [](CraftedScene& s) { s.state.ObjActive[1] = s.state.ContActive[1] = false; }, composeMainFrame,
+         ".......\nRR.....\nRR.....\n......B\n.....BB\n"},
+        {"sliding", [](CraftedScene&) {}, composeSlideFrame, ".......\nRGG....\nRGG....\n......B\n.....BB\n"},
+    };
+    for (const Case& c : cases) {
+        CraftedScene scene;
+        c.change(scene);
+        c.compose(scene.backBuffer, scene.blank, scene.state, scene.pictures);
+        EXPECT_EQ(scene.frame(), c.frame) << c.name;
+    }
 }

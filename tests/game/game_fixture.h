@@ -4,13 +4,41 @@
 
 #include <QTemporaryDir>
 
+#include <stdexcept>
+
 #include "fake_services.h"
 #include "game.h"
+#include "game_view.h"
 #include "high_score_table.h"
-#include "recording_view.h"
 #include "registry_store.h"
 #include "theme_builder.h"
 #include "theme_files.h"
+
+// Keeps what the game showed and counts its frames; a frame can be made to fail as a broken canvas would.
+class RecordingView : public GameView {
+public:
+    void setCaption(const std::string& text) override { caption = text; }
+    void setTimeText(const std::string& text) override { timeText = text; }
+    void setCanvasSize(int width, int height) override { canvasSize = {width, height}; }
+    void fitWindowToCanvas() override {}
+    void present(const Surface&) override
+    {
+        if (failPresent)
+            throw std::runtime_error("The canvas could not be drawn");
+        ++frames;
+    }
+    void showHighScoreRows(const HighScoreTable&) override {}
+    void setHighScorePanelVisible(bool) override {}
+    std::string todayShortDate() override { return "06/12/2026"; }
+    char decimalPoint() override { return point; }
+
+    std::string caption;
+    std::string timeText;
+    std::pair<int, int> canvasSize;
+    int frames = 0;
+    bool failPresent = false;
+    char point = '.';
+};
 
 // A program folder in a temporary directory, a game over it with fake services, and helpers that act as the
 // player's hand.
@@ -18,11 +46,11 @@ class GameFixture : public ::testing::Test {
 protected:
     GameFixture()
         : registry(m_settings.path().toStdString()),
-          game(m_folder.path().toStdString(), {clock, sound, prompts, pump, view, registry})
+          game(programFolder(), {clock, sound, prompts, pump, view, registry})
     {
         // A round that nothing ends would spin for ever: fail the test and close the window instead.
         pump.whenIdle = [this] {
-            if (pump.calls > kMaxPumpPasses) {
+            if (pump.calls > 100000) {
                 ADD_FAILURE() << "the round did not end";
                 game.Form_Unload();
             }
@@ -30,6 +58,10 @@ protected:
     }
 
     std::string programFolder() const { return m_folder.path().toStdString(); }
+    std::string themeFile(const std::string& theme, const std::string& file) const
+    {
+        return programFolder() + "/" + theme + "/" + file;
+    }
 
     // Presses Start; the theme load's own pass of the pump comes first, so the queued steps run in the round.
     void startRound()
@@ -48,7 +80,7 @@ protected:
     void startUpOnTheme1()
     {
         writeTheme(programFolder(), "Theme1", makeRowTheme(3));
-        ASSERT_FALSE(writeHighScoreFile(programFolder() + "/Theme1/" + ThemeFiles::kHighScores, {}));
+        ASSERT_FALSE(writeHighScoreFile(themeFile("Theme1", ThemeFiles::kHighScores), {}));
         startUp();
         ASSERT_EQ(messageTitles(), std::vector<std::string>{});
     }
@@ -56,6 +88,7 @@ protected:
     // Centre of object i's picture, in canvas pixels.
     double centreX(int i) const { return game.state().ObjX[i] + game.pictures().PicSprite[i].width() / 2.0; }
     double centreY(int i) const { return game.state().ObjY[i] + game.pictures().PicSprite[i].height() / 2.0; }
+    std::pair<int, int> position(int i) const { return {game.state().ObjX[i], game.state().ObjY[i]}; }
 
     // Hovers over object i's tube, presses on the object and moves onto a solid pixel: it is carried.
     void pickUp(int i)
@@ -73,10 +106,9 @@ protected:
     // Moves the hand so the carried object's centre lands on the box's centre.
     void carryToBox(int i)
     {
-        const auto& box = game.pictures().PicPlainSprite[0];
-        const double boxCentreX = game.state().BoxX[0] + box.width() / 2.0;
-        const double boxCentreY = game.state().BoxY[0] + box.height() / 2.0;
-        moveHand(boxCentreX + m_handX - centreX(i), boxCentreY + m_handY - centreY(i));
+        const Surface& box = game.pictures().PicPlainSprite[0];
+        moveHand(game.state().BoxX[0] + box.width() / 2.0 + m_handX - centreX(i),
+                 game.state().BoxY[0] + box.height() / 2.0 + m_handY - centreY(i));
     }
 
     void moveHand(double x, double y)
@@ -114,7 +146,6 @@ protected:
     Game game;
 
 private:
-    static constexpr int kMaxPumpPasses = 100000;
     double m_grabX = 0;
     double m_grabY = 0;
     double m_handX = 0;

@@ -58,33 +58,6 @@ bool wallTest(int x1, int y1, int x2, int y2, const Surface& object, const Surfa
 
 }  // namespace
 
-TEST(MasksOverlap, OnePixelTouchesAtPositiveAndNegativeOffsets)
-{
-    OverlapSurface overlap;
-    const Surface cornerObject = maskWithPixel(10, 10, 9, 9);
-    const Surface cornerTube = maskWithPixel(10, 10, 0, 0);
-    EXPECT_TRUE(wallTest(100, 100, 109, 109, cornerObject, cornerTube, overlap));
-    EXPECT_FALSE(wallTest(100, 100, 110, 109, cornerObject, cornerTube, overlap));
-    EXPECT_FALSE(wallTest(100, 100, 109, 110, cornerObject, cornerTube, overlap));
-
-    // The object above and left of its tube; a fresh overlap surface, as the first test of a theme sees.
-    const Surface object = maskWithPixel(20, 20, 15, 18);
-    const Surface tube = maskWithPixel(30, 30, 2, 3);
-    OverlapSurface fresh;
-    EXPECT_TRUE(wallTest(37, 35, 50, 50, object, tube, fresh));
-    EXPECT_FALSE(wallTest(36, 35, 50, 50, object, tube, fresh));
-}
-
-TEST(MasksOverlap, LargerMaskRightAfterChangeCoversOnlyTheOldSizeOnce)
-{
-    const Surface big = maskWithPixel(100, 100, 80, 90);
-    OverlapSurface overlap;  // still the size of the first, small mask
-    EXPECT_FALSE(wallTest(0, 0, 0, 0, big, big, overlap));
-    EXPECT_EQ(overlap.width, 100);
-    EXPECT_EQ(overlap.height, 100);
-    EXPECT_TRUE(wallTest(0, 0, 0, 0, big, big, overlap));
-}
-
 TEST(MasksOverlap, BeyondTheInvertedMaskSurfaceOnlyTheTubeCounts)
 {
     // Past 281 columns the object mask is not inverted, so a tube pixel there counts even under white.

@@ -26,8 +26,7 @@ TEST_F(Pointer, PressBesideAnObjectThenMoveOntoItJumpsItByTheTravel)
 TEST_F(Pointer, HoverSelectsOnlyWhileNoButtonIsHeldAndTheRightButtonIsIgnored)
 {
     game.PicCanvas_MouseMove(game.state().ContX[2] + 1.0, game.state().ContY[2] + 1.0);
-    EXPECT_EQ(game.state().CurObj, 2);
-    EXPECT_EQ(game.state().CurCont, 2);
+    EXPECT_EQ(std::pair(int{game.state().CurObj}, int{game.state().CurCont}), std::pair(2, 2));
     game.PicCanvas_MouseDown(kRightButton, centreX(1), centreY(1));
     EXPECT_EQ(game.state().CurObj, 2);
     EXPECT_TRUE(sound.played.empty());
@@ -49,15 +48,13 @@ TEST_F(Pointer, LetGoSlidesBackTwoPixelsAFrameAndLandsExactly)
 TEST_F(Pointer, MovesAreIgnoredForHalfASecondAfterASlideBack)
 {
     letGoAboveTube0();
-    const std::int16_t restX = game.state().ObjX[0];
+    const auto rest = position(0);
     ASSERT_TRUE(game.isLockedOut());
-
     game.PicCanvas_MouseDown(kLeftButton, centreX(0), centreY(0));  // presses still count
     clock.advance(499);
     game.PicCanvas_MouseMove(centreX(0) + 4, centreY(0));
     EXPECT_FALSE(game.isCarrying());
-    EXPECT_EQ(game.state().ObjX[0], restX);
-
+    EXPECT_EQ(position(0), rest);
     clock.advance(1);
     game.PicCanvas_MouseMove(centreX(0), centreY(0));
     EXPECT_FALSE(game.isLockedOut());
@@ -74,14 +71,14 @@ TEST_F(Pointer, LettingGoOfADeliveredObjectOnlyLocksOut)
         carryToBox(0);
     });
     startRound();
-    const std::int16_t deliveredX = game.state().ObjX[0];
+    const auto delivered = position(0);
     game.PicCanvas_MouseDown(kLeftButton, centreX(0), centreY(0));
     game.PicCanvas_MouseMove(centreX(0), centreY(0));
     const int framesBefore = view.frames;
     game.PicCanvas_MouseUp();
     EXPECT_EQ(view.frames, framesBefore);
     EXPECT_TRUE(game.isLockedOut());
-    EXPECT_EQ(game.state().ObjX[0], deliveredX);
+    EXPECT_EQ(position(0), delivered);
 }
 
 TEST_F(Pointer, UnreachableRestingPlaceEndsTheSlideOnIt)

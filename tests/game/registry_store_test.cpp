@@ -157,14 +157,6 @@ TEST_F(RegistryStoreTest, DamagedHiveKeepsOnlyTheLinesThatCanBeReadAndIsRewritte
     }
 }
 
-TEST_F(RegistryStoreTest, StartUpCreatesTheKeyThenRewritesThePath)
-{
-    recordProgramFolder(m_store, "/opt/vantor");
-    EXPECT_EQ(hiveText(), gameHive("\"Path\"=\"/opt/vantor\"\n"));
-    recordProgramFolder(m_store, "/home/ann/Games/Vantor 2");
-    EXPECT_EQ(hiveText(), gameHive("\"Path\"=\"/home/ann/Games/Vantor 2\"\n"));
-}
-
 TEST_F(RegistryStoreTest, StoreThatCannotBeWrittenIsSilent)
 {
     const QString blocker = m_folder.filePath("blocker");
@@ -175,6 +167,21 @@ TEST_F(RegistryStoreTest, StoreThatCannotBeWrittenIsSilent)
         EXPECT_EQ(store.RegistryReadValue(RootKey::LocalMachine, kGameKey, "Path"), kEmpty);
     }
     EXPECT_TRUE(QFileInfo(blocker).isFile());
+}
+
+TEST_F(RegistryStoreTest, AHiveThatCannotBeReadIsNeverReplaced)
+{
+    // Over the size the reader takes, and a folder where the file should be: both may hold what others stored.
+    const std::string oversized = "REGEDIT4\n" + std::string(5 * 1024 * 1024, ';');
+    replaceHive(oversized);
+    m_store.RegistryCreateKey(RootKey::LocalMachine, kGameKey);
+    write("Path", text("/opt/vantor"), kRegSz);
+    EXPECT_EQ(hiveText(), oversized);
+
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(hivePath())));
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(hivePath())));
+    m_store.RegistryCreateKey(RootKey::LocalMachine, kGameKey);
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(hivePath())).isDir());
 }
 
 TEST(RegistryStoreConcurrency, TwoProgramsWritingAtOnceKeepEachOthersValues)

@@ -1,3 +1,5 @@
+#include <QDir>
+
 #include "atomic_file.h"
 #include "game_fixture.h"
 
@@ -36,49 +38,46 @@ TEST_F(Round, TouchingTheTubeWallSendsTheObjectBackAndLocksOut)
     EXPECT_EQ(soundNames(), (std::vector<std::string>{"Pickup.wav", "HitTube.wav"}));
 }
 
-TEST_F(Round, ClosingTheWindowEndsTheLoopAfterItsFirstFrame)
+TEST_F(Round, StartDuringARoundBeginsItAgainInTheSameLoop)
 {
-    pump.whenIdle = [this] { game.Form_Unload(); };
-    const int callsBefore = pump.calls;
-    startRound();
-    EXPECT_EQ(pump.calls - callsBefore, 2);  // the load's own pass, then the round's first
-    EXPECT_TRUE(prompts.messages.empty());
-    ASSERT_EQ(view.lastFrame.width(), 200);
-    EXPECT_EQ(view.lastFrame.pixel(1, 1), rgb(30, 90, 30));
-    EXPECT_EQ(view.lastFrame.pixel(static_cast<int>(centreX(0)), static_cast<int>(centreY(0))), rgb(200, 0, 0));
-}
-
-TEST_F(Round, StartDuringARoundAbandonsItWithoutGameOver)
-{
-    queueDelivery(0);
+    queueDelivery(1);
     pump.steps.push_back([this] {
-        EXPECT_FALSE(game.state().ObjActive[0]);
-        for (int i = 0; i < 3; ++i)
-            queueDelivery(i);
-        startRound();
+        EXPECT_FALSE(game.state().ObjActive[1]);
+        // The delivered object's tube is retired, and only that one.
+        EXPECT_EQ(std::vector<bool>(game.state().ContActive.begin(), game.state().ContActive.begin() + 3),
+                  (std::vector<bool>{true, false, true}));
     });
+    for (int start = 0; start < 20; ++start)
+        pump.steps.push_back([this] { startRound(); });
+    for (int i = 0; i < 3; ++i)
+        queueDelivery(i);
     startRound();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text.rfind("Game Over", 0), 0u);
     EXPECT_EQ(prompts.inputs.size(), 1u);
+    // The loop's own pass and, within it, the theme load's: never deeper, however many Starts came.
+    EXPECT_EQ(pump.maxDepth, 2);
 }
 
-TEST_F(Round, ChoosingAThemeEndsTheRoundSilently)
+TEST_F(Round, AStartWhoseLoadFailsPlaysNothing)
 {
-    pump.steps.push_back([this] { clock.advance(2500); });
-    pump.steps.push_back([this] { game.LoadTheme("Theme1"); });
+    ASSERT_TRUE(QDir(QString::fromStdString(programFolder() + "/Theme1")).removeRecursively());
+    const int framesBefore = view.frames;
     startRound();
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(view.timeText, "2.5");  // the abandoned round's time shows once more
-    EXPECT_TRUE(game.state().ObjActive[0]);
+    EXPECT_EQ(messageTitles(), (std::vector<std::string>{"File(s) missing", "Theme not found"}));
+    EXPECT_EQ(view.frames, framesBefore);
+    EXPECT_TRUE(prompts.inputs.empty());
 }
 
 TEST_F(Round, ThemeWithoutObjectsIsOverInTheFirstFrame)
 {
-    ASSERT_FALSE(writeFileAtomically(programFolder() + "/Theme1/" + ThemeFiles::kPositions, ""));
+    ASSERT_FALSE(writeFileAtomically(themeFile("Theme1", ThemeFiles::kPositions), ""));
     startRound();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, "Game Over\r\nYou took: 0 seconds");
+    // Such a time is no score: nothing is asked and the table stays empty.
+    EXPECT_TRUE(prompts.inputs.empty());
+    EXPECT_EQ(game.highScores()[0].name, "Nobody");
 }
 
 TEST_F(Round, AFailingFrameEndsTheRoundWithTheLoopsMessage)

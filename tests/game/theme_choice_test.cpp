@@ -7,7 +7,7 @@ protected:
     void SetUp() override
     {
         writeTheme(programFolder(), "Seven", makeRowTheme(7, 8, 300, 100));
-        ASSERT_FALSE(writeHighScoreFile(programFolder() + "/Seven/" + ThemeFiles::kHighScores, {}));
+        ASSERT_FALSE(writeHighScoreFile(themeFile("Seven", ThemeFiles::kHighScores), {}));
         startUpOnTheme1();
     }
 
@@ -26,7 +26,7 @@ TEST_F(ThemeChoice, OkLoadsThePickedTheme)
     EXPECT_EQ(game.ThemeName, "Seven");
     EXPECT_EQ(game.state().LastObj, 6);
     EXPECT_EQ(view.caption, "Vantor - Seven");
-    EXPECT_EQ(view.canvasWidth, 300);
+    EXPECT_EQ(view.canvasSize.first, 300);
 }
 
 TEST_F(ThemeChoice, CancelReloadsTheCurrentThemeAndEndsTheRound)
@@ -46,11 +46,16 @@ TEST_F(ThemeChoice, CancelReloadsTheCurrentThemeAndEndsTheRound)
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(ThemeChoice, DetailsShowDescriptionAndDateLineAsTheyAre)
+TEST_F(ThemeChoice, RightClickShowsTheDetailsAsTheyAreLeftOpensAboutMiddleDoesNothing)
 {
+    game.imgAbout_MouseUp(4);
+    EXPECT_EQ(prompts.aboutShown, 0);
+    EXPECT_TRUE(prompts.messages.empty());
+    game.imgAbout_MouseUp(kLeftButton);
+    EXPECT_EQ(prompts.aboutShown, 1);
     EXPECT_EQ(details(), "Description:\r\n\tA crafted theme\r\nDate:\r\n\tOn the 1st\r\n");
-    EXPECT_EQ(prompts.messages.back().title, "Theme Details");
-    EXPECT_EQ(prompts.messages.back().icon, MessageIcon::Information);
+    EXPECT_EQ(std::tie(prompts.messages.back().title, prompts.messages.back().icon),
+              std::tuple("Theme Details", MessageIcon::Information));
 
     ThemePackage theme = makeRowTheme(1);
     for (const char* description : {"First line\r\nsecond line", ""}) {
@@ -60,16 +65,7 @@ TEST_F(ThemeChoice, DetailsShowDescriptionAndDateLineAsTheyAre)
         EXPECT_EQ(details(), std::string("Description:\r\n\t") + description + "\r\nDate:\r\n\tOn the 1st\r\n");
     }
 
-    ASSERT_TRUE(QFile::remove(QString::fromStdString(programFolder() + "/Seven/" + ThemeFiles::kDetails)));
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(themeFile("Seven", ThemeFiles::kDetails))));
     game.LoadTheme("Seven");
     EXPECT_EQ(details(), "No details found");
-}
-
-TEST_F(ThemeChoice, LeftOpensAboutAndMiddleDoesNothing)
-{
-    game.imgAbout_MouseUp(4);
-    EXPECT_EQ(prompts.aboutShown, 0);
-    EXPECT_TRUE(prompts.messages.empty());
-    game.imgAbout_MouseUp(kLeftButton);
-    EXPECT_EQ(prompts.aboutShown, 1);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -24,10 +25,13 @@ private:
 class RecordingSound : public SoundPlayer {
 public:
     void PlayWav(const std::string& path) override { played.push_back(path); }
+    void loadCues(const std::vector<std::string>& paths) override { loaded.push_back(paths); }
     std::vector<std::string> played;
+    std::vector<std::vector<std::string>> loaded;
 };
 
-// Records every message and answers input boxes from a list (empty when the list runs out).
+// Records every message and answers each dialog from its own list: a text, a path or the entries, and
+// nothing (an empty text, Cancel) once that list has run out.
 class ScriptedPrompts : public Prompts {
 public:
     struct Message {
@@ -40,42 +44,19 @@ public:
     {
         messages.push_back({title, text, icon});
     }
-
     std::string input(const std::string& prompt, const std::string& title, const std::string&) override
     {
         inputs.push_back(title + ": " + prompt);
-        if (answers.empty())
-            return {};
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return next(answers);
     }
-
     std::optional<std::string> chooseTheme(const std::string& programFolder) override
     {
         chooserFolders.push_back(programFolder);
         return chosenTheme;
     }
-
     void showAbout() override { ++aboutShown; }
-
-    std::optional<ThemeDescription> describeTheme() override
-    {
-        if (descriptions.empty())
-            return std::nullopt;
-        std::optional<ThemeDescription> description = descriptions.front();
-        descriptions.pop_front();
-        return description;
-    }
-
-    std::optional<std::string> openPicture() override
-    {
-        if (pictures.empty())
-            return std::nullopt;
-        std::optional<std::string> picture = pictures.front();
-        pictures.pop_front();
-        return picture;
-    }
+    std::optional<ThemeDescription> describeTheme() override { return next(descriptions); }
+    std::optional<std::string> openPicture() override { return next(pictures); }
 
     std::vector<Message> messages;
     std::vector<std::string> inputs;
@@ -83,10 +64,19 @@ public:
     std::vector<std::string> chooserFolders;
     std::optional<std::string> chosenTheme;
     int aboutShown = 0;
-    // The answers of the picture-open dialog, in order: a path, or nothing for Cancel.
     std::deque<std::optional<std::string>> pictures;
-    // The answers of the theme description dialog, in order: the entries, or nothing for Cancel.
     std::deque<std::optional<ThemeDescription>> descriptions;
+
+private:
+    template <typename T>
+    static T next(std::deque<T>& answers)
+    {
+        if (answers.empty())
+            return T{};
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
 };
 
 // Each call runs the next scripted step; with none left it runs `whenIdle`, if set.
@@ -95,6 +85,7 @@ public:
     void processPendingEvents() override
     {
         ++calls;
+        maxDepth = std::max(maxDepth, ++depth);
         if (!steps.empty()) {
             std::function<void()> step = std::move(steps.front());
             steps.pop_front();
@@ -102,9 +93,13 @@ public:
         } else if (whenIdle) {
             whenIdle();
         }
+        --depth;
     }
 
     std::deque<std::function<void()>> steps;
     std::function<void()> whenIdle;
     int calls = 0;
+    // How deep calls of the pump were nested in one another, at most.
+    int depth = 0;
+    int maxDepth = 0;
 };

@@ -18,7 +18,6 @@ Result<Surface> loadPictureBytes(const std::string& bytes, const std::string& na
 // Builders of picture files byte by byte, so the loader is tested on layouts that Qt would never write.
 
 constexpr std::uint32_t kBiRle8 = 1;
-constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 
 // Appends each value as `bytes` little-endian bytes.

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -8,6 +9,8 @@
 
 #include "frm_about.h"
 #include "frm_choose_theme.h"
+#include "high_score_panel.h"
+#include "qt_prompts.h"
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -20,6 +23,7 @@ private slots:
     void aboutShowsTitleAndVersionAndAShortDescriptionStandsStill();
     void aboutLongDescriptionScrollsAndReenters();
     void aboutLogoFollowsOnlyWithCtrlAlone();
+    void namesAndThemeTextsShowAsTheyAreNeverAsMarkup();
 
 private:
     std::string programFolder() const { return m_program.path().toStdString(); }
@@ -144,6 +148,44 @@ void DialogsTest::aboutLogoFollowsOnlyWithCtrlAlone()
     QCOMPARE(about.logoTimer()->interval(), 200);
     about.Timer1_Timer();
     QCOMPARE(logo->pos(), QPoint(8, 8));
+}
+
+void DialogsTest::namesAndThemeTextsShowAsTheyAreNeverAsMarkup()
+{
+    // Laid out as markup, this would show "Ann" in bold, narrower than the text itself, and Qt would open the
+    // path the image names.
+    const QString markup = QStringLiteral("<b>Ann</b><img src=\"no such picture.png\">");
+    const auto showsItAsItIs = [&markup](const QLabel* label) {
+        QLabel plain;
+        plain.setTextFormat(Qt::PlainText);
+        plain.setFont(label->font());
+        plain.setWordWrap(label->wordWrap());
+        plain.setText(markup);
+        return label->text() == markup && label->sizeHint() == plain.sizeHint();
+    };
+    HighScorePanel panel;
+    HighScoreTable table;
+    table[0].name = markup.toStdString();
+    panel.showRows(table, '.');
+    const QList<QLabel*> labels = panel.findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), showsItAsItIs));
+
+    FrmAbout about;
+    about.setDescription(markup);
+    QVERIFY(showsItAsItIs(about.description()));
+
+    QWidget parent;
+    QtPrompts prompts(&parent, "Vantor", {});
+    bool boxShowsItAsItIs = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        const auto* label = box ? box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")) : nullptr;
+        boxShowsItAsItIs = label && showsItAsItIs(label);
+        if (box)
+            box->accept();
+    });
+    prompts.message("Theme Details", markup.toStdString(), MessageIcon::Information);
+    QVERIFY(boxShowsItAsItIs);
 }
 
 int main(int argc, char** argv)

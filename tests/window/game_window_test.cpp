@@ -9,6 +9,7 @@
 #include "registry_store.h"
 #include "round_script.h"
 #include "score_time.h"
+#include "sdl_sound_player.h"
 #include "surface_canvas.h"
 
 class GameWindowTest : public QObject {
@@ -19,6 +20,7 @@ private slots:
     void scriptedRoundOnTheShippedTheme();
     void missingTheme1LeavesTheTitlePicture();
     void layoutFollowsTheCanvasAndTheTimeLabelToggles();
+    void soundCuesAreReadOncePerThemeLoad();
 
 private:
     void copyShippedTheme1();
@@ -163,6 +165,27 @@ void GameWindowTest::layoutFollowsTheCanvasAndTheTimeLabelToggles()
     QVERIFY(!m_window->timeLabel()->isVisible());
     QTest::mouseClick(m_window->timeClickArea(), Qt::LeftButton);
     QVERIFY(m_window->timeLabel()->isVisible());
+}
+
+void GameWindowTest::soundCuesAreReadOncePerThemeLoad()
+{
+    copyShippedTheme1();
+    const QString cue = m_folder.filePath("Theme1/HitTube.wav");
+    SdlSoundPlayer player;
+    player.loadCues({cue.toStdString(), m_folder.filePath("Theme1/none.wav").toStdString()});
+    player.openDevice();
+    if (!player.hasDevice())
+        QSKIP("no sound device, not even SDL's dummy one");
+    QCOMPARE(player.filesRead(), 2);
+    // A cue that fires every frame, its file gone meanwhile, and a missing file: nothing more is read.
+    QVERIFY(QFile::remove(cue));
+    for (int frame = 0; frame < 100; ++frame) {
+        player.PlayWav(cue.toStdString());
+        player.PlayWav(m_folder.filePath("Theme1/none.wav").toStdString());
+    }
+    QCOMPARE(player.filesRead(), 2);
+    player.loadCues({cue.toStdString()});
+    QCOMPARE(player.filesRead(), 3);
 }
 
 QTEST_MAIN(GameWindowTest)
