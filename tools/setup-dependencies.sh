@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev libmagick++-dev
     libgtest-dev libbenchmark-dev
-    xvfb xauth x11-utils xdotool imagemagick libx11-dev openbox
+    xvfb xauth x11-utils xdotool imagemagick openbox wmctrl
     pulseaudio pulseaudio-utils sox
 )
 

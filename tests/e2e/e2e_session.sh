@@ -6,6 +6,13 @@ work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/x_server.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/program_window.sh"
 
+# Every program runs under a window manager, as on a desktop.
+start_session() {
+    require_tools wmctrl
+    start_x_server "$work"
+    start_window_manager "$work"
+}
+
 cleanup() {
     stop_program
     stop_x_server

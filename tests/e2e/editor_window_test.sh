@@ -3,17 +3,16 @@
 # "Create" opens drawn, closes it as a window manager would and expects a clean exit. With "mid-drag" it first
 # presses the left button on the current object, drags it across the canvas, and closes the window while the
 # button is still held.
-# Usage: editor_window_test.sh EDITOR_EXECUTABLE THEME_FOLDER CLOSE_WINDOW_TOOL [mid-drag]
+# Usage: editor_window_test.sh EDITOR_EXECUTABLE THEME_FOLDER [mid-drag]
 set -uo pipefail
 
-if [ $# -lt 3 ]; then
-    echo "usage: editor_window_test.sh EDITOR_EXECUTABLE THEME_FOLDER CLOSE_WINDOW_TOOL [mid-drag]"
+if [ $# -lt 2 ]; then
+    echo "usage: editor_window_test.sh EDITOR_EXECUTABLE THEME_FOLDER [mid-drag]"
     exit 2
 fi
 editor=$1
 theme=$2
-closeWindow=$3
-midDrag=${4:-}
+midDrag=${3:-}
 title="Create"
 # The editor's client area below its menu bar at start-up: the 305 x 241 canvas at (264, 8) and 10 to spare.
 clientHeight=$((8 + 241 + 10))
@@ -29,7 +28,7 @@ cp "$editor" "$work/program/ornavel"
 cp -r "$theme" "$work/program/Theme1" || fail "cannot copy $theme"
 read -r objectX objectY < <(tr -d '\r' <"$theme/Theme.ini" | head -n 2 | paste -sd ' ')
 
-start_x_server "$work"
+start_session
 export QT_QPA_PLATFORM=xcb
 start_program "$work/program" ornavel
 wait_for_window "$title"
@@ -53,5 +52,5 @@ if [ "$midDrag" = "mid-drag" ]; then
     window_changes dragOn || fail "the object did not follow the pointer"
 fi
 
-close_and_expect_clean_exit "$closeWindow"
+close_and_expect_clean_exit
 echo "PASS: \"$title\" opened, drawn, ${midDrag:+dragged an object, }closed by WM_DELETE_WINDOW, exit status 0"

@@ -20,7 +20,7 @@ mkdir "$work/program"
 cp "$game" "$work/program/vantor"
 cp -r "$theme" "$work/program/" || fail "cannot copy $theme"
 
-start_x_server "$work"
+start_session
 # The dummy driver opens a device as a real one does, so SDL's audio subsystem is running.
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 

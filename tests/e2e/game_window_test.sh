@@ -2,17 +2,16 @@
 # Runs the real game on a copy of its program folder under an X server of its own, checks that its window
 # shows the default theme with a drawn picture, closes it as a window manager would and expects a clean exit.
 # With "mid-round" it first clicks Start and closes the window while the round's loop runs.
-# Usage: game_window_test.sh GAME_EXECUTABLE THEME_FOLDER CLOSE_WINDOW_TOOL [mid-round]
+# Usage: game_window_test.sh GAME_EXECUTABLE THEME_FOLDER [mid-round]
 set -uo pipefail
 
-if [ $# -lt 3 ]; then
-    echo "usage: game_window_test.sh GAME_EXECUTABLE THEME_FOLDER CLOSE_WINDOW_TOOL [mid-round]"
+if [ $# -lt 2 ]; then
+    echo "usage: game_window_test.sh GAME_EXECUTABLE THEME_FOLDER [mid-round]"
     exit 2
 fi
 game=$1
 theme=$2
-closeWindow=$3
-midRound=${4:-}
+midRound=${3:-}
 title="Vantor - Theme1"
 
 programLabel="the game"
@@ -26,7 +25,7 @@ mkdir "$work/program"
 cp "$game" "$work/program/vantor"
 cp -r "$theme" "$work/program/" || fail "cannot copy $theme"
 
-start_x_server "$work"
+start_session
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 start_program "$work/program" vantor
 wait_for_window "$title"
@@ -47,5 +46,5 @@ if [ "$midRound" = "mid-round" ]; then
     [ -z "$extra" ] || fail "an unexpected window opened in the round: \"$(windowName "$extra")\""
 fi
 
-close_and_expect_clean_exit "$closeWindow"
+close_and_expect_clean_exit
 echo "PASS: \"$title\" opened, drawn, ${midRound:+ran a round, }closed by WM_DELETE_WINDOW, exit status 0"

@@ -2,15 +2,14 @@
 # Both real programs in one fresh program folder with the shipped themes, under an X server with a window
 # manager: the editor saves a theme through its menu with the keyboard alone (Alt+F, S, the dialog's fields by
 # Tab), both programs show their windows and exit with status 0 when closed.
-# Usage: keyboard_save_test.sh PROGRAM_FOLDER CLOSE_WINDOW_TOOL
+# Usage: keyboard_save_test.sh PROGRAM_FOLDER
 set -uo pipefail
 
-if [ $# -lt 2 ]; then
-    echo "usage: keyboard_save_test.sh PROGRAM_FOLDER CLOSE_WINDOW_TOOL"
+if [ $# -lt 1 ]; then
+    echo "usage: keyboard_save_test.sh PROGRAM_FOLDER"
     exit 2
 fi
 built=$1
-closeWindow=$2
 themeName="Typed Theme"
 
 programLabel="the program"
@@ -22,8 +21,7 @@ mkdir "$work/program"
 cp "$built/vantor" "$built/ornavel" "$work/program/" || fail "cannot copy the programs from $built"
 cp -r "$built/Theme1" "$built/Workshop" "$work/program/" || fail "cannot copy the shipped themes from $built"
 
-start_x_server "$work"
-start_window_manager "$work"
+start_session
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 
 start_program "$work/program" ornavel
@@ -57,11 +55,11 @@ for file in Theme.ini Theme2.ini bg.bmp pS.bmp pM.bmp ss0.bmp sm0.bmp cs0.bmp cm
 done
 extra=$(visibleWindows | grep -vx "$window" | head -n 1)
 [ -z "$extra" ] || fail "a window stayed open after the save: \"$(windowName "$extra")\""
-close_and_expect_clean_exit "$closeWindow"
+close_and_expect_clean_exit
 
 window=""
 start_program "$work/program" vantor
 wait_for_window "Vantor - Theme1"
 expect_drawn
-close_and_expect_clean_exit "$closeWindow"
+close_and_expect_clean_exit
 echo "PASS: the editor saved \"$themeName\" by keyboard; both programs opened and exited with status 0"

@@ -1,12 +1,9 @@
-#include <QImage>
-#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "current_object_panel.h"
@@ -35,8 +32,8 @@ public:
         const QList<QListWidgetItem*> items = dialog.file1()->findItems(QString::fromStdString(file), Qt::MatchExactly);
         if (items.isEmpty())
             return std::nullopt;
-        const QRect itemRect = dialog.file1()->visualItemRect(items.front());
-        QTest::mouseClick(dialog.file1()->viewport(), Qt::LeftButton, {}, itemRect.center());
+        QTest::mouseClick(dialog.file1()->viewport(), Qt::LeftButton, {},
+                          dialog.file1()->visualItemRect(items.front()).center());
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         return dialog.chosenFile();
     }
@@ -44,7 +41,7 @@ public:
     std::string file;
 };
 
-// Lets Qt deliver what is pending; once the render loop runs, each pass also takes the test's next step.
+// Lets Qt deliver what is pending; once the render loop runs, its first pass also runs the test.
 class StepPump : public ScriptedPump {
 public:
     void processPendingEvents() override
@@ -56,183 +53,148 @@ public:
     const Editor* editor = nullptr;
 };
 
+// A solid pixel of a mask whose corner is at (x, y), on the canvas.
+QPointF solidPoint(const Surface& mask, int x, int y)
+{
+    for (int my = mask.height() / 2; my < mask.height(); ++my)
+        for (int mx = mask.width() / 2; mx < mask.width(); ++mx)
+            if (mask.pixel(mx, my) == kBlack)
+                return QPointF(x + mx + 0.25, y + my + 0.25);
+    return {};
+}
+
 }  // namespace
 
 class EditorWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void startsOnTheShippedTheme1();
-    void loadsTheSecondThemeWithItsOwnTubes();
-    void addsObjectsUpTo21AndTheListScrolls();
-    void givesObjectsNewPicturesThroughOpenDg();
-    void dragsTheObjectAndTheBox();
+    void editsTheShippedThemesAsAUserWould();
 
 private:
-    // Runs the editor as the program does, with `check` run once the first frame is shown.
-    void runWith(std::function<void()> check)
-    {
-        m_pump->steps = {std::move(check), [this] { m_window->close(); }};
-        m_window->run();
-        QVERIFY(!m_window->isVisible());
-    }
     const Workspace& ws() { return m_window->editor().workspace(); }
     ObjectListPanel* list() { return m_window->objectListPanel(); }
-
-    void sendMouse(QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
+    void drag(QPointF from, QPointF by)
     {
         SurfaceCanvas* canvas = m_window->canvas();
-        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &event);
+        const auto send = [canvas](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+            QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(canvas, &event);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, from, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseMove, from + by, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, from + by, Qt::LeftButton, Qt::NoButton);
     }
-    // A solid pixel of a mask whose corner is at (x, y), on the canvas.
-    static QPointF solidPoint(const Surface& mask, int x, int y)
-    {
-        for (int my = mask.height() / 2; my < mask.height(); ++my)
-            for (int mx = mask.width() / 2; mx < mask.width(); ++mx)
-                if (mask.pixel(mx, my) == kBlack)
-                    return QPointF(x + mx + 0.25, y + my + 0.25);
-        return {};
-    }
+    void startUp();
+    void dragObjectAndBox();
+    void newPicturesThroughOpenDg();
+    void objectsUpTo21();
+    void loadTheSecondTheme();
 
     QTemporaryDir m_folder;
-    std::unique_ptr<OpenDgPrompts> m_prompts;
-    std::unique_ptr<StepPump> m_pump;
+    QTemporaryDir m_pictures;
+    OpenDgPrompts m_prompts;
+    StepPump m_pump;
     std::unique_ptr<EditorWindow> m_window;
 };
 
-void EditorWindowTest::init()
+void EditorWindowTest::editsTheShippedThemesAsAUserWould()
 {
     for (const char* theme : {"Theme1", "Workshop"})
-        QVERIFY(QProcess::execute("cp",
-                                  {"-r", QStringLiteral(PROGRAM_FOLDER_FOR_TESTS "/") + theme, m_folder.path()}) == 0);
-    m_prompts = std::make_unique<OpenDgPrompts>();
-    m_pump = std::make_unique<StepPump>();
-    m_window =
-        std::make_unique<EditorWindow>(m_folder.path().toStdString(), EditorWindowServices{*m_pump, m_prompts.get()});
-    m_pump->editor = &m_window->editor();
+        QCOMPARE(QProcess::execute("cp", {"-r", QStringLiteral(PROGRAM_FOLDER_FOR_TESTS "/") + theme, m_folder.path()}),
+                 0);
+    m_window = std::make_unique<EditorWindow>(m_folder.path().toStdString(), EditorWindowServices{m_pump, &m_prompts});
+    m_pump.editor = &m_window->editor();
+    // Each step runs in a pass of the render loop, as the user's events would.
+    m_pump.steps = {
+        [this] { startUp(); },       [this] { dragObjectAndBox(); },   [this] { newPicturesThroughOpenDg(); },
+        [this] { objectsUpTo21(); }, [this] { loadTheSecondTheme(); }, [this] { m_window->close(); }};
+    m_window->run();
+    QVERIFY(m_pump.steps.empty());
+    QVERIFY(!m_window->isVisible());
 }
 
-void EditorWindowTest::cleanup()
+void EditorWindowTest::startUp()
 {
-    m_window.reset();
-    m_pump.reset();
-    m_prompts.reset();
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Create"));
+    QCOMPARE(list()->rowCount(), 6);
+    QVERIFY(list()->option(0)->isChecked());
+    QCOMPARE(m_window->centralWidget()->size(), QSize(264 + 305 + 10, 8 + 241 + 10));
+    const ObjectPictures& object = ws().objects[0];
+    QVERIFY(object.ImgContS == makeDefaultTube(object.imgSprS.width(), object.imgSprS.height()).picture);
+    QCOMPARE(m_window->currentObjectPanel()->picSCont()->size(),
+             QSize(object.ImgContS.width(), object.ImgContS.height()));
+    QCOMPARE(m_window->canvas()->shownImage().size(), QSize(305, 241));
+    QVERIFY(m_prompts.messages.empty());
 }
 
-void EditorWindowTest::startsOnTheShippedTheme1()
+void EditorWindowTest::dragObjectAndBox()
 {
-    runWith([this] {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Create"));
-        QCOMPARE(list()->rowCount(), 6);
-        QVERIFY(list()->option(0)->isChecked());
-        QCOMPARE(list()->option(5)->text(), QStringLiteral("Object 6"));
-        QCOMPARE(m_window->centralWidget()->size(), QSize(264 + 305 + 10, 8 + 241 + 10));
-        const ObjectPictures& object = ws().objects[0];
-        QCOMPARE(m_window->currentObjectPanel()->picSCont()->size(),
-                 QSize(object.ImgContS.width(), object.ImgContS.height()));
-        QVERIFY(object.ImgContS == makeDefaultTube(object.imgSprS.width(), object.imgSprS.height()).picture);
-        QCOMPARE(m_window->canvas()->shownImage().size(), QSize(305, 241));
-        QVERIFY(m_prompts->messages.empty());
-    });
+    const int x = ws().ObjX[0];
+    const int y = ws().ObjY[0];
+    drag(solidPoint(ws().objects[0].imgSprM, x, y), QPointF(-9, -6));
+    QCOMPARE(list()->xLabel(0)->text(), QString::number(x - 9));
+    QCOMPARE(list()->yLabel(0)->text(), QString::number(y - 6));
+    QCOMPARE(QPoint(ws().ContX[0], ws().ContY[0]),
+             QPoint(x - 14, y - 1 - ws().objects[0].ImgContS.height() + ws().objects[0].imgSprS.height()));
+    const QPoint box(ws().BoxX, ws().BoxY);
+    drag(solidPoint(ws().picPlainM, box.x(), box.y()), QPointF(3, 2));
+    QCOMPARE(QPoint(ws().BoxX, ws().BoxY), box + QPoint(3, 2));
+    QCOMPARE(int(ws().ObjX[0]), x - 9);
 }
 
-void EditorWindowTest::loadsTheSecondThemeWithItsOwnTubes()
+void EditorWindowTest::newPicturesThroughOpenDg()
 {
-    runWith([this] {
-        m_prompts->chosenTheme = "Workshop";
-        m_window->action("mnuLoad_Theme")->trigger();
-        const ThemeReadResult workshop = readThemePackage(m_folder.path().toStdString(), "Workshop");
-        QVERIFY(workshop.ok());
-        QCOMPARE(list()->rowCount(), 12);
-        QCOMPARE(ws().objectCount(), 12);
-        for (int i = 0; i < 12; ++i)
-            QVERIFY(ws().objects[static_cast<std::size_t>(i)].ImgContS ==
-                    workshop.value().objects[static_cast<std::size_t>(i)].tube);
-        QCOMPARE(m_window->canvas()->size(), QSize(305, 241));
-    });
-}
-
-void EditorWindowTest::addsObjectsUpTo21AndTheListScrolls()
-{
-    runWith([this] {
-        QAction* newObject = m_window->action("mnuNew_Object");
-        for (int i = 6; i < 21; ++i)
-            newObject->trigger();
-        QCOMPARE(list()->rowCount(), 21);
-        QCOMPARE(list()->option(20)->text(), QStringLiteral("Object 21"));
-        QVERIFY(!list()->option(20)->isChecked());
-        QVERIFY(m_prompts->messages.empty());
-        newObject->trigger();
-        QCOMPARE(list()->rowCount(), 21);
-        QCOMPARE(m_prompts->messages.size(), std::size_t{1});
-        // The rows do not fit: the list stays below the Current Object panel and inside the window, and scrolls.
-        QVERIFY(list()->geometry().top() > m_window->currentObjectPanel()->geometry().bottom());
-        QVERIFY(list()->geometry().bottom() < m_window->centralWidget()->height());
-        QVERIFY(list()->scrollArea()->verticalScrollBar()->maximum() > 0);
-    });
-}
-
-void EditorWindowTest::givesObjectsNewPicturesThroughOpenDg()
-{
-    QTemporaryDir pictures;
-    const std::string folder = pictures.path().toStdString();
     QImage photo(40, 30, QImage::Format_RGB32);
     photo.fill(Qt::white);
-    QVERIFY(photo.save(pictures.filePath("PHOTO.JPG"), "JPG"));
+    QVERIFY(photo.save(m_pictures.filePath("PHOTO.JPG"), "JPG"));
     QImage icon(32, 32, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
-    QVERIFY(icon.save(pictures.filePath("tool.ico"), "ICO"));
-    writeBytes(folder + "/shape.wmf", redEllipseMetafile(48, 36));
-    m_prompts->folder = folder;
-
-    runWith([this] {
-        const std::pair<const char*, QSize> files[] = {
-            {"PHOTO.JPG", QSize(40, 30)}, {"tool.ico", QSize(32, 32)}, {"shape.wmf", QSize(48, 36)}};
-        for (int row = 0; row < 3; ++row) {
-            m_prompts->file = files[row].first;
-            QTest::mouseClick(list()->thumbnail(row), Qt::LeftButton);
-            const ObjectPictures& object = ws().objects[static_cast<std::size_t>(row)];
-            const QSize expected = files[row].second;
-            QCOMPARE(QSize(object.imgSprS.width(), object.imgSprS.height()), expected);
-            QVERIFY(object.ImgContS == makeDefaultTube(expected.width(), expected.height()).picture);
-            QCOMPARE(ws().CurObj, row);
-            QVERIFY(list()->option(row)->isChecked());
-            QCOMPARE(m_window->currentObjectPanel()->picSprite()->size(), expected);
-        }
-        // The ellipse on white: its mask is solid in the middle and clear in the corner.
-        QVERIFY(ws().objects[2].imgSprM.pixel(24, 18) == kBlack);
-        QVERIFY(ws().objects[2].imgSprM.pixel(0, 0) == kWhite);
-        QVERIFY(m_prompts->messages.empty());
-    });
+    QVERIFY(icon.save(m_pictures.filePath("tool.ico"), "ICO"));
+    writeBytes(m_pictures.filePath("shape.wmf").toStdString(), redEllipseMetafile(48, 36));
+    m_prompts.folder = m_pictures.path().toStdString();
+    const std::pair<const char*, QSize> files[] = {
+        {"PHOTO.JPG", QSize(40, 30)}, {"tool.ico", QSize(32, 32)}, {"shape.wmf", QSize(48, 36)}};
+    for (int row = 0; row < 3; ++row) {
+        m_prompts.file = files[row].first;
+        QTest::mouseClick(list()->thumbnail(row), Qt::LeftButton);
+        const ObjectPictures& object = ws().objects[static_cast<std::size_t>(row)];
+        const QSize size = files[row].second;
+        QCOMPARE(QSize(object.imgSprS.width(), object.imgSprS.height()), size);
+        QVERIFY(object.ImgContS == makeDefaultTube(size.width(), size.height()).picture);
+        QVERIFY(ws().CurObj == row && list()->option(row)->isChecked());
+        QCOMPARE(m_window->currentObjectPanel()->picSprite()->size(), size);
+    }
+    // The ellipse on white: its mask is solid in the middle and clear in the corner.
+    QVERIFY(ws().objects[2].imgSprM.pixel(24, 18) == kBlack && ws().objects[2].imgSprM.pixel(0, 0) == kWhite);
+    QVERIFY(m_prompts.messages.empty());
 }
 
-void EditorWindowTest::dragsTheObjectAndTheBox()
+void EditorWindowTest::objectsUpTo21()
 {
-    runWith([this] {
-        const int x = ws().ObjX[0];
-        const int y = ws().ObjY[0];
-        const QPointF grab = solidPoint(ws().objects[0].imgSprM, x, y);
-        sendMouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-        sendMouse(QEvent::MouseMove, grab, Qt::NoButton, Qt::LeftButton);
-        sendMouse(QEvent::MouseMove, grab + QPointF(-9, -6), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(list()->xLabel(0)->text(), QString::number(x - 9));
-        QCOMPARE(list()->yLabel(0)->text(), QString::number(y - 6));
-        sendMouse(QEvent::MouseButtonRelease, grab + QPointF(-9, -6), Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(int(ws().ContX[0]), x - 9 - 5);
-        QCOMPARE(int(ws().ContY[0]), y - 6 - ws().objects[0].ImgContS.height() + 5 + ws().objects[0].imgSprS.height());
+    for (int i = 6; i <= 21; ++i)
+        m_window->action("mnuNew_Object")->trigger();
+    QCOMPARE(list()->rowCount(), 21);
+    QCOMPARE(list()->option(20)->text(), QStringLiteral("Object 21"));
+    QVERIFY(!list()->option(20)->isChecked());
+    QCOMPARE(m_prompts.messages.size(), std::size_t{1});
+    // The rows do not fit: the list stays between the Current Object panel and the bottom, and scrolls.
+    QVERIFY(list()->geometry().top() > m_window->currentObjectPanel()->geometry().bottom());
+    QVERIFY(list()->geometry().bottom() < m_window->centralWidget()->height());
+    QVERIFY(list()->scrollArea()->verticalScrollBar()->maximum() > 0);
+}
 
-        const int boxX = ws().BoxX;
-        const int boxY = ws().BoxY;
-        const QPointF onBox = solidPoint(ws().picPlainM, boxX, boxY);
-        sendMouse(QEvent::MouseButtonPress, onBox, Qt::LeftButton, Qt::LeftButton);
-        sendMouse(QEvent::MouseMove, onBox + QPointF(3, 2), Qt::NoButton, Qt::LeftButton);
-        sendMouse(QEvent::MouseButtonRelease, onBox + QPointF(3, 2), Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(QPoint(ws().BoxX, ws().BoxY), QPoint(boxX + 3, boxY + 2));
-        QCOMPARE(int(ws().ObjX[0]), x - 9);
-    });
+void EditorWindowTest::loadTheSecondTheme()
+{
+    m_prompts.chosenTheme = "Workshop";
+    m_window->action("mnuLoad_Theme")->trigger();
+    const ThemeReadResult workshop = readThemePackage(m_folder.path().toStdString(), "Workshop");
+    QVERIFY(workshop.ok());
+    QCOMPARE(list()->rowCount(), 12);
+    for (std::size_t i = 0; i < 12; ++i)
+        QVERIFY(ws().objects[i].ImgContS == workshop.value().objects[i].tube);
+    QCOMPARE(m_window->canvas()->size(), QSize(305, 241));
 }
 
 QTEST_MAIN(EditorWindowTest)
