@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test headless: first under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then in the normal build, whose ctest summary ends the output.
+# then the fuzz targets for a fixed number of runs, then the normal build, whose ctest summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup-dependencies.sh
@@ -15,6 +15,9 @@ status=0
 echo "== Sanitizer build (ASan + UBSan) =="
 tools/build.sh build-asan -DVANTOR_SANITIZE=ON -DVANTOR_BENCHMARKS=OFF
 (cd build-asan && ctest --output-on-failure --timeout 300 -j2) || status=1
+
+echo "== Fuzz targets (libFuzzer, ASan + UBSan), a fixed number of runs each =="
+tools/fuzz.sh --all tests/fuzz/runs.txt || status=1
 
 echo "== Normal build =="
 tools/build.sh build

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev libmagick++-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick openbox wmctrl
     pulseaudio pulseaudio-utils sox
 )

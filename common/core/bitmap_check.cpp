@@ -73,6 +73,14 @@ bool looksLikeBitmap(std::string_view bytes)
     return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
 }
 
+std::optional<BitmapSize> bitmapSize(std::string_view headerBytes)
+{
+    BitmapHeader header;
+    if (readHeader(headerBytes, header))
+        return std::nullopt;
+    return BitmapSize{header.width, std::llabs(header.height)};
+}
+
 std::optional<std::string> checkBitmap(std::string_view bytes)
 {
     BitmapHeader header;

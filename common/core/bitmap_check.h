@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,14 @@
 constexpr int kMaxPictureSide = 16384;
 
 bool looksLikeBitmap(std::string_view bytes);
+
+// The width and the number of rows a bitmap's header gives, read from its first bytes alone; nothing when the
+// header cannot be read. Whether the rest of the file holds them is for checkBitmap.
+struct BitmapSize {
+    std::int64_t width;
+    std::int64_t rows;
+};
+std::optional<BitmapSize> bitmapSize(std::string_view headerBytes);
 
 // Checks a Windows bitmap file's headers against its length before any decoder sees it: a header that
 // claims an absurd size, an unknown layout, or pixel data that ends before the header says it should.

@@ -8,17 +8,20 @@
 
 #include "atomic_file.h"
 #include "bitmap_check.h"
+#include "picture_size.h"
 #include "qimage_convert.h"
 #include "wmf_reader.h"
 
 namespace {
 
-// No picture we would show comes near this; a larger file is refused before it is read into memory.
-constexpr qint64 kMaxPictureFileBytes = 1024ll * 1024 * 1024;
-
 Result<Surface> failure(const std::string& path, const std::string& reason)
 {
     return Result<Surface>::failure("Cannot load picture \"" + path + "\": " + reason + ".");
+}
+
+bool tooLarge(const PictureSize& size)
+{
+    return size.bytes() > kPictureMemoryBudget;
 }
 
 Result<Surface> decodeWithQt(const std::string& path, QByteArray& bytes, const QByteArray& format, bool bitmap)
@@ -30,6 +33,9 @@ Result<Surface> decodeWithQt(const std::string& path, QByteArray& bytes, const Q
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
         return failure(path, "the picture is larger than " + std::to_string(kMaxPictureSide) + " pixels a side");
+    if (size.isValid() && tooLarge({size.width(), size.height()}))
+        return failure(path, "the picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+                                 " pixels would take more memory than any picture of a theme may");
     QImage image = reader.read();
     if (image.isNull())
         return failure(path, "not a picture that can be read (" + reader.errorString().toStdString() + ")");
@@ -70,29 +76,43 @@ Result<Surface> loadPicture(const std::string& path)
         return failure(path, "the file does not exist");
     if (!file.open(QIODevice::ReadOnly))
         return failure(path, file.errorString().toStdString());
-    if (file.size() > kMaxPictureFileBytes)
+    if (file.size() > kPictureMemoryBudget)
         return failure(path, "the file is too large");
-    QByteArray bytes = file.readAll();
-    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (bytes.isEmpty())
-        return failure(path, "the file is empty");
+    return decodePicture(file.readAll(), path);
+}
 
-    if (looksLikeBitmap(view)) {
-        // Qt loads a truncated bitmap "successfully" with black rows, so the length is checked first.
-        if (auto problem = checkBitmap(view))
-            return failure(path, *problem);
-        Result<Surface> decoded = decodeWithQt(path, bytes, "bmp", true);
-        if (const std::optional<ChannelWidths> widths = narrowChannelWidths(view); decoded && widths)
-            widenNarrowChannels(decoded.value(), *widths);
-        return decoded;
+Result<Surface> decodePicture(const QByteArray& bytes, const std::string& path)
+{
+    // Memory may run out with any picture on a loaded machine: that is a picture not loaded, not the end.
+    try {
+        const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        if (bytes.isEmpty())
+            return failure(path, "the file is empty");
+        if (looksLikeBitmap(view)) {
+            // Qt loads a truncated bitmap "successfully" with black rows, so the length is checked first.
+            if (auto problem = checkBitmap(view))
+                return failure(path, *problem);
+            if (const std::optional<BitmapSize> size = bitmapSize(view); size && tooLarge({size->width, size->rows}))
+                return failure(path, "the bitmap of " + std::to_string(size->width) + " x " +
+                                         std::to_string(size->rows) +
+                                         " pixels would take more memory than any picture of a theme may");
+            QByteArray copy = bytes;
+            Result<Surface> decoded = decodeWithQt(path, copy, "bmp", true);
+            if (const std::optional<ChannelWidths> widths = narrowChannelWidths(view); decoded && widths)
+                widenNarrowChannels(decoded.value(), *widths);
+            return decoded;
+        }
+        if (looksLikeMetafile(view)) {
+            Result<Surface> rendered = renderMetafile(std::string(view));
+            if (!rendered)
+                return failure(path, rendered.error());
+            return rendered;
+        }
+        QByteArray copy = bytes;
+        return decodeWithQt(path, copy, QByteArray(), false);
+    } catch (const std::bad_alloc&) {
+        return failure(path, "there is not enough memory for it");
     }
-    if (looksLikeMetafile(view)) {
-        Result<Surface> rendered = renderMetafile(std::string(view));
-        if (!rendered)
-            return failure(path, rendered.error());
-        return rendered;
-    }
-    return decodeWithQt(path, bytes, QByteArray(), false);
 }
 
 std::optional<std::string> savePictureBmp(const Surface& surface, const std::string& path)

@@ -1,7 +1,10 @@
 #include "theme_reader.h"
 
+#include <algorithm>
+
 #include "file_lookup.h"
 #include "picture_file.h"
+#include "picture_size.h"
 #include "records.h"
 #include "text_file.h"
 #include "theme_files.h"
@@ -91,8 +94,42 @@ std::optional<std::string> loadInto(Surface& target, const std::string& folder, 
     return std::nullopt;
 }
 
+// Every picture file of the package, in the order they are read.
+std::vector<std::string> pictureFiles(const ThemePackage& package)
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < package.objects.size(); ++i) {
+        const int index = static_cast<int>(i);
+        names.insert(names.end(), {ThemeFiles::objectPicture(index), ThemeFiles::objectMask(index),
+                                   ThemeFiles::tubePicture(index), ThemeFiles::tubeMask(index)});
+    }
+    if (!package.objects.empty())
+        names.push_back(ThemeFiles::kBackground);
+    names.insert(names.end(), {ThemeFiles::kBoxPicture, ThemeFiles::kBoxMask});
+    return names;
+}
+
+// The sizes the headers give are added up before any picture is decoded, so a theme that would take more
+// memory than any real one is refused while it has taken none.
+std::optional<std::string> checkPictureBudget(const std::string& folder, const ThemePackage& package)
+{
+    std::int64_t total = 0;
+    for (const std::string& name : pictureFiles(package)) {
+        if (const std::optional<PictureSize> size = pictureSizeOfFile(findInFolder(folder, name)))
+            total += std::min(size->bytes(), kPictureMemoryBudget + 1);
+        if (total > kPictureMemoryBudget)
+            break;
+    }
+    if (total <= kPictureMemoryBudget)
+        return std::nullopt;
+    return "its pictures would take more than the " + std::to_string(kPictureMemoryBudget / (1024 * 1024)) +
+           " MiB of memory a theme may take";
+}
+
 std::optional<std::string> readPictures(const std::string& folder, ThemePackage& package)
 {
+    if (auto problem = checkPictureBudget(folder, package))
+        return problem;
     for (std::size_t i = 0; i < package.objects.size(); ++i) {
         ThemeObject& object = package.objects[i];
         const int index = static_cast<int>(i);
@@ -114,14 +151,7 @@ std::optional<std::string> readPictures(const std::string& folder, ThemePackage&
     return loadInto(package.boxMask, folder, ThemeFiles::kBoxMask);
 }
 
-}  // namespace
-
-std::string themeFolder(const std::string& programFolder, const std::string& name)
-{
-    return joinPath(programFolder, name);
-}
-
-ThemeReadResult readThemePackage(const std::string& programFolder, const std::string& name)
+ThemeReadResult readWholePackage(const std::string& programFolder, const std::string& name)
 {
     const std::string folder = themeFolder(programFolder, name);
     const std::string positionsPath = findInFolder(folder, ThemeFiles::kPositions);
@@ -148,4 +178,21 @@ ThemeReadResult readThemePackage(const std::string& programFolder, const std::st
             return damaged(*problem);
     }
     return ThemeReadResult::success(std::move(package));
+}
+
+}  // namespace
+
+std::string themeFolder(const std::string& programFolder, const std::string& name)
+{
+    return joinPath(programFolder, name);
+}
+
+ThemeReadResult readThemePackage(const std::string& programFolder, const std::string& name)
+{
+    // Memory may run out on a loaded machine whatever the budget: the theme is then not loaded, and said so.
+    try {
+        return readWholePackage(programFolder, name);
+    } catch (const std::bad_alloc&) {
+        return damaged("There is not enough memory to load the theme \"" + name + "\".");
+    }
 }

@@ -3,6 +3,7 @@
 #include <Magick++.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <mutex>
 #include <vector>
 
@@ -50,6 +51,27 @@ bool looksLikeMetafile(std::string_view bytes)
     return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
 }
 
+std::optional<PictureSize> placeableMetafileSize(std::string_view bytes)
+{
+    constexpr std::size_t kPlaceableHeaderBytes = 22;
+    if (bytes.size() < kPlaceableHeaderBytes)
+        return std::nullopt;
+    const auto word = [&bytes](std::size_t at) {
+        return static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at])) |
+               static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 1])) << 8;
+    };
+    if ((word(0) | word(2) << 16) != kPlaceableKey)
+        return std::nullopt;
+    const auto coordinate = [&word](std::size_t at) { return static_cast<std::int16_t>(word(at)); };
+    const std::int64_t unitsWide = std::abs(coordinate(10) - coordinate(6));
+    const std::int64_t unitsHigh = std::abs(coordinate(12) - coordinate(8));
+    const std::int64_t unitsPerInch = word(14);
+    if (unitsPerInch == 0 || unitsWide == 0 || unitsHigh == 0)
+        return std::nullopt;
+    return PictureSize{(unitsWide * 72 + unitsPerInch - 1) / unitsPerInch,
+                       (unitsHigh * 72 + unitsPerInch - 1) / unitsPerInch};
+}
+
 Result<Surface> renderMetafile(const std::string& bytes)
 {
     initialiseMagickOnce();
@@ -57,6 +79,11 @@ Result<Surface> renderMetafile(const std::string& bytes)
         if (bytes.size() > kMaxMetafileBytes)
             return Result<Surface>::failure("the metafile is larger than " + std::to_string(kMaxMetafileBytes) +
                                             " bytes");
+        // The placeable header's size is read by our own code before the renderer sees anything.
+        const std::optional<PictureSize> declared = placeableMetafileSize(bytes);
+        if (declared && (declared->width > kMaxMetafileSide || declared->height > kMaxMetafileSide))
+            return Result<Surface>::failure("the metafile is larger than " + std::to_string(kMaxMetafileSide) +
+                                            " pixels a side");
         Magick::Blob blob(bytes.data(), bytes.size());
         Magick::Image image;
         image.magick("WMF");

@@ -60,7 +60,8 @@ public:
     // High scores.
     void EnterHighScore(double seconds);
     void LoadHighScores();
-    void SaveHighScores();
+    // What went wrong when the table could not be written.
+    std::optional<std::string> SaveHighScores();
     void cmdShowHighscores_Click();
     void cmdHideScores_Click();
 

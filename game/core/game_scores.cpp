@@ -28,7 +28,13 @@ void Game::EnterHighScore(double seconds)
     std::string name = oneLine(m_services.prompts.input("What is your name?", "You got a highscore", ""));
     insertHighScore(m_highScores, *place, {std::move(name), m_services.view.todayShortDate(), time});
     m_services.view.showHighScoreRows(m_highScores);
-    SaveHighScores();
+    // A theme folder that cannot be written keeps its old table; the player is told, and the entry stays on
+    // screen for as long as the theme does.
+    if (const std::optional<std::string> failure = SaveHighScores())
+        m_services.prompts.message(
+            "Score not saved",
+            "Your score could not be saved:\r\n" + *failure + "\r\nThe table shows it until the theme is loaded again.",
+            MessageIcon::Exclamation);
 }
 
 void Game::LoadHighScores()
@@ -42,10 +48,9 @@ void Game::LoadHighScores()
         m_services.prompts.message("File not found", "Highscore file not found", MessageIcon::Exclamation);
 }
 
-void Game::SaveHighScores()
+std::optional<std::string> Game::SaveHighScores()
 {
-    // A theme folder that cannot be written keeps its old table; the round's entry stays on screen.
-    writeHighScoreFile(themeFilePath(ThemeFiles::kHighScores), m_highScores);
+    return writeHighScoreFile(themeFilePath(ThemeFiles::kHighScores), m_highScores);
 }
 
 void Game::cmdShowHighscores_Click()

@@ -64,11 +64,16 @@ std::optional<HighScoreTable> readHighScoreFile(const std::string& path)
 {
     if (!FileExist(path))
         return std::nullopt;
-    HighScoreTable table;
     Result<std::string> text = readTextFile(path);
     if (!text)
-        return table;
-    RecordReader reader(std::move(text.value()));
+        return HighScoreTable{};
+    return parseHighScores(std::move(text.value()));
+}
+
+HighScoreTable parseHighScores(std::string text)
+{
+    HighScoreTable table;
+    RecordReader reader(std::move(text));
     for (HighScoreRow& row : table) {
         std::string fields[kFieldsPerRow];
         for (std::string& field : fields)

@@ -27,5 +27,8 @@ void insertHighScore(HighScoreTable& table, int place, HighScoreRow row);
 // be read is kept and the rest take the defaults; a row whose time is empty takes the defaults.
 std::optional<HighScoreTable> readHighScoreFile(const std::string& path);
 
+// The table in the decoded text of such a file, as leniently.
+HighScoreTable parseHighScores(std::string text);
+
 // Writes the table as 30 quoted records, times with "." as decimal point. Returns the reason on failure.
 std::optional<std::string> writeHighScoreFile(const std::string& path, const HighScoreTable& table);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "default_tube.h"
 #include "file_lookup.h"
 #include "records.h"
 #include "test_files.h"
@@ -8,105 +7,42 @@
 #include "theme_files.h"
 #include "theme_reader.h"
 
-// The themes the build draws into the program folder, read back as the game reads them.
+// The themes the build draws into the program folder, read back from there as the game reads them. The build
+// already holds each drawn package to the rules of play (masks that follow their pictures, default tubes, objects
+// resting clear of them, everything on the background) and reads it back; this checks the installed folders and
+// what those rules leave out.
 
 namespace {
 
 const std::string kProgramFolder = PROGRAM_FOLDER_FOR_TESTS;
 
-ThemePackage loadShipped(const std::string& name)
-{
-    const ThemeReadResult result = readThemePackage(kProgramFolder, name);
-    if (!result) {
-        ADD_FAILURE() << name << " does not load: " << result.error().message;
-        return {};
-    }
-    return result.value();
-}
-
-testing::AssertionResult maskFollowsPicture(const Surface& picture, const Surface& mask)
-{
-    if (picture.width() != mask.width() || picture.height() != mask.height())
-        return testing::AssertionFailure() << "the mask has another size than its picture";
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (mask.pixel(x, y) != (picture.pixel(x, y) == kWhite ? kWhite : kBlack))
-                return testing::AssertionFailure() << "the mask is wrong at " << x << "," << y;
-    return testing::AssertionSuccess();
-}
-
-bool touchesTubeAtRest(const ThemeObject& object, int restX, int restY)
-{
-    for (int y = 0; y < object.mask.height(); ++y)
-        for (int x = 0; x < object.mask.width(); ++x)
-            if (object.mask.pixel(x, y) == kBlack &&
-                object.tubeMask.pixel(restX + x - object.contX, restY + y - object.contY) == kBlack)
-                return true;
-    return false;
-}
-
-bool insideCanvas(const Surface& canvas, int x, int y, const Surface& picture)
-{
-    return x >= 0 && y >= 0 && x + picture.width() <= canvas.width() && y + picture.height() <= canvas.height();
-}
-
 class ShippedTheme : public testing::TestWithParam<std::string> {
 protected:
-    ShippedTheme() : m_package(loadShipped(GetParam())) {}
-
+    void SetUp() override { ASSERT_TRUE(m_theme) << GetParam() << " does not load: " << m_theme.error().message; }
     std::string file(const std::string& name) const { return joinPath(themeFolder(kProgramFolder, GetParam()), name); }
 
-    ThemePackage m_package;
+    const ThemeReadResult m_theme = readThemePackage(kProgramFolder, GetParam());
 };
 
 }  // namespace
 
 TEST(ShippedThemes, Theme1HasAtLeastFiveObjectsAndWorkshopMore)
 {
-    const ThemePackage theme1 = loadShipped("Theme1");
-    const ThemePackage workshop = loadShipped("Workshop");
-    EXPECT_GE(theme1.objects.size(), 5u);
-    EXPECT_GT(workshop.objects.size(), theme1.objects.size());
-    EXPECT_LE(workshop.objects.size(), static_cast<std::size_t>(ThemeFiles::kMaxObjects));
+    // A theme that does not load throws here; the tests below say why it does not.
+    const auto count = [](const char* name) { return readThemePackage(kProgramFolder, name).value().objects.size(); };
+    EXPECT_GE(count("Theme1"), 5u);
+    EXPECT_GT(count("Workshop"), count("Theme1"));
 }
 
-TEST_P(ShippedTheme, ObjectsAreDistinctFiguresWithExactMasksInDefaultTubes)
+TEST_P(ShippedTheme, ObjectsAreDistinctFigures)
 {
-    for (std::size_t i = 0; i < m_package.objects.size(); ++i) {
-        SCOPED_TRACE("object " + std::to_string(i));
-        const ThemeObject& object = m_package.objects[i];
-        EXPECT_TRUE(maskFollowsPicture(object.picture, object.mask));
-        EXPECT_TRUE(maskFollowsPicture(object.tube, object.tubeMask));
-        EXPECT_LE(object.picture.width(), 281);
-        EXPECT_LE(object.picture.height(), 265);
-        const DefaultTube tube = makeDefaultTube(object.picture.width(), object.picture.height());
-        EXPECT_EQ(object.tube, tube.picture);
-        EXPECT_EQ(object.tubeMask, tube.mask);
+    const std::vector<ThemeObject>& objects = m_theme.value().objects;
+    for (std::size_t i = 0; i < objects.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
-            EXPECT_NE(object.picture, m_package.objects[j].picture) << "and object " << j;
-    }
-    EXPECT_TRUE(maskFollowsPicture(m_package.boxPicture, m_package.boxMask));
+            EXPECT_NE(objects[i].picture, objects[j].picture) << "objects " << j << " and " << i;
 }
 
-TEST_P(ShippedTheme, ObjectsRestInTheirTubesWithoutTouchingThemAndAllLiesOnTheBackground)
-{
-    ASSERT_TRUE(m_package.background);
-    const Surface& canvas = *m_package.background;
-    for (std::size_t i = 0; i < m_package.objects.size(); ++i) {
-        SCOPED_TRACE("object " + std::to_string(i));
-        const ThemeObject& object = m_package.objects[i];
-        const int restX = object.contX + 5;
-        const int restY = object.contY + object.tube.height() - 5 - object.picture.height();
-        EXPECT_EQ(object.objX, restX);
-        EXPECT_EQ(object.objY, restY);
-        EXPECT_FALSE(touchesTubeAtRest(object, restX, restY));
-        EXPECT_TRUE(insideCanvas(canvas, restX, restY, object.picture));
-        EXPECT_TRUE(insideCanvas(canvas, object.contX, object.contY, object.tube));
-    }
-    EXPECT_TRUE(insideCanvas(canvas, m_package.boxX, m_package.boxY, m_package.boxPicture));
-}
-
-TEST_P(ShippedTheme, SoundCuesAreMonoSixteenBitPcmWaves)
+TEST_P(ShippedTheme, SoundCuesAreMonoSixteenBitPcmWavesAndTheHighScoreFileHoldsThirtyQuotedRecords)
 {
     for (const std::string& name :
          {ThemeFiles::kPickupSound, ThemeFiles::kLetGoSound, ThemeFiles::kHitTubeSound, ThemeFiles::kPutInContSound}) {
@@ -119,17 +55,12 @@ TEST_P(ShippedTheme, SoundCuesAreMonoSixteenBitPcmWaves)
         appendLittleEndian(header, 4, {static_cast<std::uint32_t>(bytes.size() - 44)});
         EXPECT_EQ(bytes.substr(0, 44), header) << name;
     }
-}
-
-TEST_P(ShippedTheme, HighScoreFileHoldsThirtyQuotedRecords)
-{
-    RecordReader reader(readBytes(file(ThemeFiles::kHighScores)));
+    RecordReader scores(readBytes(file(ThemeFiles::kHighScores)));
     for (int i = 0; i < 30; ++i) {
-        const std::optional<std::string> line = reader.readLine();
-        ASSERT_TRUE(line) << "only " << i << " lines";
-        EXPECT_TRUE(line->size() >= 2 && line->front() == '"' && line->back() == '"') << "line " << i + 1;
+        const std::string line = scores.readLine().value_or("");
+        EXPECT_TRUE(line.size() >= 2 && line.front() == '"' && line.back() == '"') << "line " << i + 1;
     }
-    EXPECT_TRUE(reader.onlyBlankLinesLeft());
+    EXPECT_TRUE(scores.onlyBlankLinesLeft());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothThemes, ShippedTheme, testing::Values("Theme1", "Workshop"));

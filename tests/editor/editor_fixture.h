@@ -19,21 +19,18 @@ public:
         shown = frame;
         ++presents;
     }
-    void showObjectList() override { ++listShows; }
+    void showObjectList() override {}
     void showRowLabels(int row) override { labelRows.push_back(row); }
     void showCurrentObject() override {}
-    void showBoxCheck(bool checked) override { boxChecked = checked; }
-    void closeWindow() override { closed = true; }
+    void showBoxCheck(bool) override {}
+    void closeWindow() override {}
     double twipsPerPixelY() override { return 15.0; }
 
     std::pair<int, int> canvasSize{0, 0};
     std::pair<int, int> clientSize{0, 0};
     Surface shown;
     int presents = 0;
-    int listShows = 0;
     std::vector<int> labelRows;
-    bool boxChecked = false;
-    bool closed = false;
 };
 
 // A row theme whose object pictures stand on white, as the editor expects of a picture: their masks derived
@@ -41,12 +38,11 @@ public:
 inline ThemePackage framedRowTheme(int count)
 {
     ThemePackage package = makeRowTheme(count);
-    for (ThemeObject& object : package.objects) {
+    for (ThemeObject& object : package.objects)
         for (int y = 0; y < object.picture.height(); ++y)
             for (int x = 0; x < object.picture.width(); ++x)
                 if (x == 0 || y == 0 || x == object.picture.width() - 1 || y == object.picture.height() - 1)
                     object.picture.setPixel(x, y, kWhite);
-    }
     return package;
 }
 

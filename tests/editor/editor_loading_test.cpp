@@ -34,7 +34,7 @@ public:
 
 using EditorLoading = EditorFixture;
 
-TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasks)
+TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasksOrATheEditorsOwn)
 {
     writeTheme(programFolder(), "Theme1", themeWithOwnTubes(3));
     editor.Form_Load();
@@ -42,29 +42,26 @@ TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasks)
     ASSERT_EQ(ws().objectCount(), 3);
     const ObjectPictures& object = ws().objects[2];
     EXPECT_EQ(object.ImgContS, makeDefaultTube(10, 10).picture);
-    EXPECT_EQ(object.imgSprM.pixel(0, 0), kWhite);
-    EXPECT_EQ(object.imgSprM.pixel(1, 1), kBlack);
-    EXPECT_EQ(ws().CurObj, 0);
-    EXPECT_EQ(editor.objectList().marked, 0);
+    EXPECT_TRUE(object.imgSprM.pixel(0, 0) == kWhite && object.imgSprM.pixel(1, 1) == kBlack);
+    EXPECT_EQ(std::pair(int(ws().CurObj), editor.objectList().marked), std::pair(0, std::optional<int>(0)));
     EXPECT_TRUE(ws().ShowBox);
     EXPECT_EQ(view.clientSize, std::pair(264 + 305 + 10, 8 + 241 + 10));
     EXPECT_NEAR(editor.objectList().panelHeight, listPanelHeight(3, 15.0), 1e-9);
-}
 
-TEST_F(EditorLoading, WithoutTheme1TheEditorStartsWithAThemeOfItsOwn)
-{
-    editor.Form_Load();
+    // Without a default theme: a message naming its folder, and a small theme of the editor's own.
+    Editor withoutTheme1(programFolder() + "/nowhere", {prompts, pump, view});
+    withoutTheme1.Form_Load();
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].text.find(programFolder() + "/Theme1"), std::string::npos);
-    ASSERT_EQ(ws().objectCount(), 1);
-    const ObjectPictures& object = ws().objects[0];
-    EXPECT_FALSE(object.imgSprS.isEmpty());
-    EXPECT_EQ(object.ImgContS, makeDefaultTube(object.imgSprS.width(), object.imgSprS.height()).picture);
-    EXPECT_EQ(object.imgSprM.pixel(object.imgSprS.width() / 2, object.imgSprS.height() / 2), kBlack);
-    EXPECT_EQ(ws().picPlainM.pixel(ws().PicPlainS.width() / 2, ws().PicPlainS.height() / 2), kBlack);
-    EXPECT_EQ(ws().background, Surface(305, 241, kWhite));
-    editor.mnuNew_Object_Click();
-    EXPECT_EQ(ws().objectCount(), 2);
+    EXPECT_NE(prompts.messages[0].text.find(programFolder() + "/nowhere/Theme1"), std::string::npos);
+    const Workspace& own = withoutTheme1.workspace();
+    ASSERT_EQ(own.objectCount(), 1);
+    const Surface& picture = own.objects[0].imgSprS;
+    EXPECT_EQ(own.objects[0].ImgContS, makeDefaultTube(picture.width(), picture.height()).picture);
+    EXPECT_EQ(own.objects[0].imgSprM.pixel(picture.width() / 2, picture.height() / 2), kBlack);
+    EXPECT_EQ(own.picPlainM.pixel(own.PicPlainS.width() / 2, own.PicPlainS.height() / 2), kBlack);
+    EXPECT_EQ(own.background, Surface(305, 241, kWhite));
+    withoutTheme1.mnuNew_Object_Click();
+    EXPECT_EQ(withoutTheme1.workspace().objectCount(), 2);
 }
 
 TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndFailuresOrCancelKeepTheWorkspace)

@@ -1,91 +1,40 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-#include <string>
-
 #include "frame_composer.h"
 #include "game_state.h"
 #include "surface.h"
 
-namespace {
-
-constexpr Rgb kGround = 0x204060;
-constexpr Rgb kRed = 0xFF0000;
-constexpr Rgb kGreen = 0x00FF00;
-constexpr Rgb kTubeColour = 0x00FFFF;
-constexpr Rgb kBoxColour = 0x806020;
-
-// Two 2 x 2 objects overlapping in one column, each with a flat 4 x 1 tube: tube 1 crosses the objects' bottom
-// row, tube 0 lies below them. The box's top-left pixel is clear in its mask.
-struct CraftedScene {
-    GameState state;
-    ThemePictures pictures;
-    Surface blank{7, 5, kGround};
-    Surface backBuffer{7, 5, kBlack};  // a pixel the frame leaves unpainted shows as black
-
-    CraftedScene()
-    {
-        for (Rgb colour : {kRed, kGreen}) {
-            pictures.PicSprite.emplace_back(2, 2, colour);
-            pictures.PicMask.emplace_back(2, 2, kBlack);
-            pictures.PicCont.emplace_back(4, 1, kTubeColour);
-            pictures.PicContMask.emplace_back(4, 1, kBlack);
-        }
-        pictures.PicPlainSprite.emplace_back(2, 2, kBoxColour);
-        pictures.PicPlainMask.emplace_back(2, 2, kBlack);
-        pictures.PicPlainSprite[0].setPixel(0, 0, kWhite);
-        pictures.PicPlainMask[0].setPixel(0, 0, kWhite);
-        state.LastObj = 1;
-        state.ObjActive = state.ContActive = {true, true};
-        state.ObjX = {0, 1};
-        state.ObjY = {1, 1};
-        state.ContX = {0, 0};
-        state.ContY = {4, 2};
-        state.CurCont = 1;
-        state.BoxX[0] = 5;
-        state.BoxY[0] = 3;
-    }
-
-    // The back buffer a character a pixel and a line a row, so that a failure shows the whole frame.
-    std::string frame() const
-    {
-        const std::map<Rgb, char> letters = {
-            {kGround, '.'}, {kRed, 'R'}, {kGreen, 'G'}, {kTubeColour, 'T'}, {kBoxColour, 'B'}};
-        std::string text;
-        for (int y = 0; y < backBuffer.height(); ++y) {
-            for (int x = 0; x < backBuffer.width(); ++x) {
-                const auto letter = letters.find(*backBuffer.pixel(x, y));
-                text += letter == letters.end() ? '?' : letter->second;
-            }
-            text += '\n';
-        }
-        return text;
-    }
-};
-
-}  // namespace
-
+// Two 2 x 2 objects R and G overlapping in one column, each with a flat 4 x 1 tube T: tube 1 crosses the
+// objects' bottom row, tube 0 lies below them. The box B's top-left pixel is clear in its mask. Every colour is
+// its own letter, so that a failure shows the whole frame; a pixel the frame leaves unpainted shows as a zero.
 TEST(Frames, HigherIndexInFrontOnlyTheCurrentTubeOverAllNoTubeWhileSlidingAndNothingOfADeliveredObject)
 {
-    struct Case {
-        const char* name;
-        std::function<void(CraftedScene&)> change;
-        decltype(&composeMainFrame) compose;
-        std::string frame;
+    ThemePictures pictures;
+    for (Rgb colour : {'R', 'G'}) {
+        pictures.PicSprite.emplace_back(2, 2, colour);
+        pictures.PicMask.emplace_back(2, 2, kBlack);
+        pictures.PicCont.emplace_back(4, 1, 'T');
+        pictures.PicContMask.emplace_back(4, 1, kBlack);
+    }
+    pictures.PicPlainSprite = {Surface(2, 2, 'B')};
+    pictures.PicPlainMask = {Surface(2, 2, kBlack)};
+    pictures.PicPlainSprite[0].setPixel(0, 0, kWhite);
+    pictures.PicPlainMask[0].setPixel(0, 0, kWhite);
+    const std::tuple<std::int16_t, bool, bool, const char*> tubeDeliveredSlidingFrame[] = {
+        {1, false, false, ".......\nRGG....\nTTTT...\n......B\n.....BB\n"},
+        {0, false, false, ".......\nRGG....\nRGG....\n......B\nTTTT.BB\n"},
+        {1, true, false, ".......\nRR.....\nRR.....\n......B\n.....BB\n"},
+        {1, false, true, ".......\nRGG....\nRGG....\n......B\n.....BB\n"},
     };
-    const Case cases[] = {
-        {"tube 1", [](CraftedScene&) {}, composeMainFrame, ".......\nRGG....\nTTTT...\n......B\n.....BB\n"},
-        {"tube 0", [](CraftedScene& s) { s.state.CurCont = 0; }, composeMainFrame,
-         ".......\nRGG....\nRGG....\n......B\nTTTT.BB\n"},
-        {"delivered", [](CraftedScene& s) { s.state.ObjActive[1] = s.state.ContActive[1] = false; }, composeMainFrame,
-         ".......\nRR.....\nRR.....\n......B\n.....BB\n"},
-        {"sliding", [](CraftedScene&) {}, composeSlideFrame, ".......\nRGG....\nRGG....\n......B\n.....BB\n"},
-    };
-    for (const Case& c : cases) {
-        CraftedScene scene;
-        c.change(scene);
-        c.compose(scene.backBuffer, scene.blank, scene.state, scene.pictures);
-        EXPECT_EQ(scene.frame(), c.frame) << c.name;
+    for (const auto& [tube, delivered, sliding, expected] : tubeDeliveredSlidingFrame) {
+        // LastObj, ObjX, ObjY, ContX, ContY, ObjActive, ContActive, BoxX, BoxY, CurObj, CurCont
+        const GameState state{1,   {0, 1}, {1, 1}, {0, 0}, {4, 2}, {true, !delivered}, {true, !delivered},
+                              {5}, {3},    0,      tube};
+        Surface frame(7, 5, kBlack);
+        (sliding ? composeSlideFrame : composeMainFrame)(frame, Surface(7, 5, '.'), state, pictures);
+        std::string text;
+        for (int y = 0; y < frame.height(); ++y)
+            text += std::string(frame.row(y), frame.row(y) + frame.width()) + '\n';
+        EXPECT_EQ(text, expected);
     }
 }

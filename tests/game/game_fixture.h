@@ -9,14 +9,27 @@
 #include "fake_services.h"
 #include "game.h"
 #include "game_view.h"
-#include "high_score_table.h"
 #include "registry_store.h"
 #include "theme_builder.h"
-#include "theme_files.h"
 
-// Keeps what the game showed and counts its frames; a frame can be made to fail as a broken canvas would.
-class RecordingView : public GameView {
-public:
+// A program folder in a temporary directory and a game over it with fake services. The fixture is the game's
+// window too: it keeps what the game showed and counts the frames; a frame can be made to fail as a broken
+// canvas would.
+class GameFixture : public ::testing::Test, public GameView {
+protected:
+    GameFixture()
+        : registry(m_settings.path().toStdString()),
+          game(programFolder(), {clock, sound, prompts, pump, *this, registry})
+    {
+        // A round that nothing ends would spin for ever: fail the test and close the window instead.
+        pump.whenIdle = [this] {
+            if (pump.calls > 100000) {
+                ADD_FAILURE() << "the round did not end";
+                game.Form_Unload();
+            }
+        };
+    }
+
     void setCaption(const std::string& text) override { caption = text; }
     void setTimeText(const std::string& text) override { timeText = text; }
     void setCanvasSize(int width, int height) override { canvasSize = {width, height}; }
@@ -32,90 +45,52 @@ public:
     std::string todayShortDate() override { return "06/12/2026"; }
     char decimalPoint() override { return point; }
 
-    std::string caption;
-    std::string timeText;
-    std::pair<int, int> canvasSize;
-    int frames = 0;
-    bool failPresent = false;
-    char point = '.';
-};
-
-// A program folder in a temporary directory, a game over it with fake services, and helpers that act as the
-// player's hand.
-class GameFixture : public ::testing::Test {
-protected:
-    GameFixture()
-        : registry(m_settings.path().toStdString()),
-          game(programFolder(), {clock, sound, prompts, pump, view, registry})
-    {
-        // A round that nothing ends would spin for ever: fail the test and close the window instead.
-        pump.whenIdle = [this] {
-            if (pump.calls > 100000) {
-                ADD_FAILURE() << "the round did not end";
-                game.Form_Unload();
-            }
-        };
-    }
-
     std::string programFolder() const { return m_folder.path().toStdString(); }
     std::string themeFile(const std::string& theme, const std::string& file) const
     {
         return programFolder() + "/" + theme + "/" + file;
     }
 
-    // Presses Start; the theme load's own pass of the pump comes first, so the queued steps run in the round.
-    void startRound()
-    {
-        pump.steps.push_front([] {});
-        game.Command1_Click();
-    }
-
-    void startUp()
-    {
-        game.Form_Initialize();
-        game.Form_Load();
-    }
-
-    // Theme1 of three objects with an empty table, and a start-up on it that reports nothing.
+    // Theme1 of three 10 x 10 objects with an empty table, and a start-up on it that reports nothing.
     void startUpOnTheme1()
     {
         writeTheme(programFolder(), "Theme1", makeRowTheme(3));
         ASSERT_FALSE(writeHighScoreFile(themeFile("Theme1", ThemeFiles::kHighScores), {}));
-        startUp();
-        ASSERT_EQ(messageTitles(), std::vector<std::string>{});
+        game.Form_Initialize();
+        game.Form_Load();
+        ASSERT_TRUE(prompts.messages.empty());
     }
 
-    // Centre of object i's picture, in canvas pixels.
+    // Presses Start with these steps queued after any queued before, one per pass of the round's loop; the theme
+    // load's own pass of the pump comes first.
+    void startRound(std::initializer_list<std::function<void()>> steps = {})
+    {
+        pump.steps.push_front([] {});
+        pump.steps.insert(pump.steps.end(), steps);
+        game.Command1_Click();
+    }
+
     double centreX(int i) const { return game.state().ObjX[i] + game.pictures().PicSprite[i].width() / 2.0; }
     double centreY(int i) const { return game.state().ObjY[i] + game.pictures().PicSprite[i].height() / 2.0; }
     std::pair<int, int> position(int i) const { return {game.state().ObjX[i], game.state().ObjY[i]}; }
 
-    // Hovers over object i's tube, presses on the object and moves onto a solid pixel: it is carried.
+    // Hovers over object i's tube and presses on the object's centre: it is carried by that point.
     void pickUp(int i)
     {
         game.PicCanvas_MouseMove(game.state().ContX[i] + 1.0, game.state().ContY[i] + 1.0);
-        m_grabX = m_handX = centreX(i);
-        m_grabY = m_handY = centreY(i);
-        game.PicCanvas_MouseDown(kLeftButton, m_grabX, m_grabY);
-        game.PicCanvas_MouseMove(m_grabX, m_grabY);
+        m_grab = {centreX(i), centreY(i)};
+        game.PicCanvas_MouseDown(kLeftButton, m_grab.first, m_grab.second);
+        game.PicCanvas_MouseMove(m_grab.first, m_grab.second);
     }
+    void carryBy(double dx, double dy) { game.PicCanvas_MouseMove(m_grab.first + dx, m_grab.second + dy); }
 
-    // Moves the hand by (dx, dy) from where it grabbed.
-    void carryBy(double dx, double dy) { moveHand(m_grabX + dx, m_grabY + dy); }
-
-    // Moves the hand so the carried object's centre lands on the box's centre.
-    void carryToBox(int i)
+    // Lifts object i by 30, which clears its tube's top, and carries it onto the box's centre.
+    void deliver(int i)
     {
+        pickUp(i);
+        carryBy(0, -30);
         const Surface& box = game.pictures().PicPlainSprite[0];
-        moveHand(game.state().BoxX[0] + box.width() / 2.0 + m_handX - centreX(i),
-                 game.state().BoxY[0] + box.height() / 2.0 + m_handY - centreY(i));
-    }
-
-    void moveHand(double x, double y)
-    {
-        m_handX = x;
-        m_handY = y;
-        game.PicCanvas_MouseMove(x, y);
+        game.PicCanvas_MouseMove(game.state().BoxX[0] + box.width() / 2.0, game.state().BoxY[0] + box.height() / 2.0);
     }
 
     std::vector<std::string> messageTitles() const
@@ -126,28 +101,22 @@ protected:
         return titles;
     }
 
-    // The file names of the sounds played, in order.
-    std::vector<std::string> soundNames() const
-    {
-        std::vector<std::string> names;
-        for (const std::string& path : sound.played)
-            names.push_back(path.substr(path.rfind('/') + 1));
-        return names;
-    }
-
-    QTemporaryDir m_folder;
-    QTemporaryDir m_settings;
+    std::string caption, timeText;
+    std::pair<int, int> canvasSize;
+    int frames = 0;
+    bool failPresent = false;
+    char point = '.';
+    QTemporaryDir m_folder, m_settings;
     FakeClock clock;
     RecordingSound sound;
     ScriptedPrompts prompts;
     ScriptedPump pump;
-    RecordingView view;
     RegistryStore registry;
     Game game;
+    std::pair<double, double> m_grab;  // where the hand holds the carried object
+};
 
-private:
-    double m_grabX = 0;
-    double m_grabY = 0;
-    double m_handX = 0;
-    double m_handY = 0;
+class Theme1Game : public GameFixture {
+protected:
+    void SetUp() override { startUpOnTheme1(); }
 };

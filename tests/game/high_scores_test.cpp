@@ -1,106 +1,68 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <algorithm>
 
-#include "atomic_file.h"
 #include "high_score_table.h"
 #include "score_time.h"
+#include "test_files.h"
 
-namespace {
-
-HighScoreTable rankedTable()
+TEST(HighScorePlace, FirstRowWithAGreaterTimeTakesTheScoreAndTheLastRowDropsOut)
 {
-    HighScoreTable table;
-    int row = 0;
-    for (const char* time : {"10", "20", "30", "40", "50", "60", "70", "80", "90", "95"})
-        table[row++].time = time;
-    return table;
-}
-
-std::string rowsText(const HighScoreTable& table)
-{
-    std::string text;
-    for (const HighScoreRow& row : table)
-        text += row.name + '|' + row.date + '|' + row.time + '\n';
-    return text;
-}
-
-class HighScoreFile : public ::testing::Test {
-protected:
-    QTemporaryDir m_folder;
-    const std::string m_path = m_folder.filePath("HighScores.ini").toStdString();
-};
-
-}  // namespace
-
-TEST(HighScorePlace, FirstRowWithAGreaterTime)
-{
-    const std::pair<double, std::optional<int>> inDefaults[] = {
-        {35.2, 0}, {99.99, 0}, {100.0, std::nullopt}, {250.0, std::nullopt}};
-    for (const auto& [time, place] : inDefaults)
-        EXPECT_EQ(findHighScorePlace(HighScoreTable{}, time), place) << time;
+    // A row stored right before the table beats every time: a search that strayed past row 0 would take it.
+    struct {
+        HighScoreRow before{"", "", "1000"};
+        HighScoreTable table;
+    } rows;
+    for (int row = 0; row < kHighScoreRows; ++row)
+        rows.table[row].time = std::to_string(row * 10 + 10);
     const std::pair<double, std::optional<int>> inRanked[] = {
-        {40.0, 4}, {39.99, 3}, {94.5, 9}, {95.0, std::nullopt}};  // an equal time goes below
+        {5.0, 0}, {40.0, 4}, {39.99, 3}, {99.5, 9}, {100.0, std::nullopt}};  // an equal time goes below
     for (const auto& [time, place] : inRanked)
-        EXPECT_EQ(findHighScorePlace(rankedTable(), time), place) << time;
+        EXPECT_EQ(findHighScorePlace(rows.table, time), place) << time;
+    insertHighScore(rows.table, 0, {"Ann", "01/02/26", "5"});
+    insertHighScore(rows.table, 9, {"Bob", "d", "89"});
+    EXPECT_EQ(std::tie(rows.table[0].name, rows.table[1].time, rows.table[8].time, rows.table[9].name),
+              std::tuple("Ann", "10", "80", "Bob"));
 }
 
-TEST(HighScorePlace, InsertingShiftsRowsDownAndPushesTheLastOut)
+TEST(HighScoreFile, RoundTripKeepsCommasAndQuotesStoresPointsAndADamagedFileKeepsWhatCanBeRead)
 {
-    HighScoreTable table = rankedTable();
-    insertHighScore(table, 0, {"Ann", "01/02/26", "5"});
-    insertHighScore(table, 9, {"Bob", "d", "89"});
-    EXPECT_EQ(table[0].name, "Ann");
-    EXPECT_EQ(table[1].time, "10");
-    EXPECT_EQ(table[8].time, "80");
-    EXPECT_EQ(table[9].name, "Bob");
-}
+    ScratchFolder folder;
+    const std::string path = folder.file("HighScores.ini");
+    // Rows 0 to 3, a row a line, so that a failure shows them whole.
+    const auto rowsRead = [&] {
+        const HighScoreTable read = readHighScoreFile(path).value();
+        std::string text;
+        for (int row = 0; row < 4; ++row)
+            text += read[row].name + '|' + read[row].date + '|' + read[row].time + '\n';
+        return text;
+    };
+    ASSERT_FALSE(writeHighScoreFile(
+        path, {{{"Smith, John", "06/12/2026", "12,5"}, {"The \"Ace\"", "06/12/2026", "20"}, {"", "", "30.25"}}}));
+    const std::string bytes = readBytes(path);
+    EXPECT_EQ(bytes.rfind("\"Smith, John\"\r\n\"06/12/2026\"\r\n\"12.5\"\r\n", 0), 0u);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 30);  // 30 records, a line each
+    EXPECT_EQ(rowsRead(), "Smith, John|06/12/2026|12.5\nThe \"Ace\"|06/12/2026|20\n||30.25\nNobody|00/00/00|100\n");
 
-TEST_F(HighScoreFile, RoundTripKeepsCommasAndQuotesAndStoresTimesWithAPoint)
-{
-    HighScoreTable table;
-    table[0] = {"Smith, John", "06/12/2026", "12,5"};
-    table[1] = {"The \"Ace\"", "06/12/2026", "20"};
-    table[2] = {"", "", "30.25"};
-    ASSERT_FALSE(writeHighScoreFile(m_path, table));
-    const std::optional<HighScoreTable> read = readHighScoreFile(m_path);
-    ASSERT_TRUE(read);
-    table[0].time = "12.5";
-    EXPECT_EQ(rowsText(*read), rowsText(table));
-
-    QFile file(QString::fromStdString(m_path));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.startsWith("\"Smith, John\"\r\n\"06/12/2026\"\r\n\"12.5\"\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), 30);
-}
-
-TEST_F(HighScoreFile, MissingShortAndDamagedFilesKeepWhatCanBeRead)
-{
-    EXPECT_FALSE(readHighScoreFile(m_path));
-    ASSERT_FALSE(writeFileAtomically(m_path,
-                                     "\"Ann\"\r\n\"d1\"\r\n\"12,5\"\r\n\"Bob\"\r\n\"d2\"\r\n\"\"\r\n"
-                                     "\"Cy\"\r\n\"d3\"\r\n\"44.25\"\r\n\"Dee\"\r\n"));
-    const std::optional<HighScoreTable> read = readHighScoreFile(m_path);
-    ASSERT_TRUE(read);
-    HighScoreTable expected;
-    expected[0] = {"Ann", "d1", "12.5"};  // a comma-locale time reads as the same number
-    expected[2] = {"Cy", "d3", "44.25"};  // row 1's time is empty and row 3 is cut short: both take the defaults
-    EXPECT_EQ(rowsText(*read), rowsText(expected));
+    // A comma-locale time reads as the same number; row 1's time is empty and row 3 is cut short: both take the
+    // defaults.
+    writeBytes(path,
+               "\"Ann\"\r\n\"d1\"\r\n\"12,5\"\r\n\"Bob\"\r\n\"d2\"\r\n\"\"\r\n\"Cy\"\r\n\"d3\"\r\n\"44.25\"\r\n"
+               "\"Dee\"\r\n");
+    EXPECT_EQ(rowsRead(), "Ann|d1|12.5\nNobody|00/00/00|100\nCy|d3|44.25\nNobody|00/00/00|100\n");
 }
 
 TEST(ScoreTime, RoundedToHundredthsShownShortestAndReadWithEitherPoint)
 {
-    EXPECT_DOUBLE_EQ(elapsedSeconds(37424), 37.42);
-    EXPECT_DOUBLE_EQ(elapsedSeconds(37425), 37.43);
-    EXPECT_DOUBLE_EQ(elapsedSeconds(4), 0.0);
-    const std::pair<double, const char*> shown[] = {{12.5, "12.5"}, {5.0, "5"}, {0.07, "0.07"}, {100.0, "100"}};
-    for (const auto& [seconds, text] : shown)
-        EXPECT_EQ(formatSeconds(seconds, '.'), text);
-    EXPECT_EQ(formatSeconds(37.42, ','), "37,42");
+    // Hundredths are whole numbers divided once, so they compare equal to the literals.
+    EXPECT_EQ(std::tuple(elapsedSeconds(37424), elapsedSeconds(37425), elapsedSeconds(4)),
+              std::tuple(37.42, 37.43, 0.0));
+    const std::tuple<double, char, const char*> shown[] = {
+        {12.5, '.', "12.5"}, {5.0, '.', "5"}, {0.07, '.', "0.07"}, {100.0, '.', "100"}, {37.42, ',', "37,42"}};
+    for (const auto& [seconds, point, text] : shown)
+        EXPECT_EQ(formatSeconds(seconds, point), text);
     const std::pair<const char*, double> stored[] = {
-        {"12.35", 12.35}, {"12,5", 12.5}, {" 7 seconds", 7.0}, {"abc", 0.0}, {"", 0.0}};
+        {"19.35", 19.35}, {"12,5", 12.5}, {" 7 seconds", 7.0}, {"abc", 0.0}, {"", 0.0}};
     for (const auto& [text, seconds] : stored)
         EXPECT_DOUBLE_EQ(timeValue(text), seconds) << text;
 }

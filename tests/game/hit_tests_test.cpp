@@ -1,24 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "hit_tests.h"
 #include "mask_bits.h"
 #include "surface.h"
 
-namespace {
-
-// A white w x h mask with one black pixel.
-Surface maskWithPixel(int w, int h, int x, int y)
-{
-    Surface mask(w, h, kWhite);
-    mask.setPixel(x, y, kBlack);
-    return mask;
-}
-
 // The wall test done the long way, with the raster operations on real scratch surfaces, as the drawing
 // model defines it. The fast test must agree with it in every case.
-bool overlapByRasterOps(int x1, int y1, int x2, int y2, const Surface& a, const Surface& b, Surface& w)
+static bool overlapByRasterOps(int x1, int y1, int x2, int y2, const Surface& a, const Surface& b, Surface& w)
 {
     Surface m(kInvertedMaskWidth, kInvertedMaskHeight, kWhite);
     w.setBackgroundColor(OverlapSurface::kBackground);
@@ -29,75 +20,49 @@ bool overlapByRasterOps(int x1, int y1, int x2, int y2, const Surface& a, const 
     BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::MergePaint);
     BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::SrcAnd);
     w.resize(a.width(), a.height());
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (w.pixel(x, y) == kWhite)
-                return true;
-    return false;
+    return std::count(w.row(0), w.row(w.height()), kWhite) != 0;
 }
 
-Surface randomMask(std::mt19937& random, int w, int h)
+// The wall test on mask pictures, reduced to bits as a theme load does; true when both ways find an overlap.
+static bool wallTest(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& object,
+                     const Surface& tube, OverlapSurface& fast, Surface& slow)
 {
-    // Mostly black and white, with some greys and colours whose red decides how the tube side reads them.
-    const Rgb palette[] = {kBlack, kWhite, kWhite, kBlack, 0x303030, 0x3FFFFF, 0x400000, 0x0000FF, 0xFEFEFE};
-    std::uniform_int_distribution<int> pick(0, 8);
-    Surface mask(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            mask.setPixel(x, y, palette[pick(random)]);
-    return mask;
+    const bool bits = MasksOverlap(x1, y1, x2, y2, MaskBits::ofObjectMask(object),
+                                   MaskBits::ofTubeMask(tube, OverlapSurface::kBackground), fast);
+    EXPECT_EQ(bits, overlapByRasterOps(x1, y1, x2, y2, object, tube, slow));
+    EXPECT_EQ(std::pair(fast.width, fast.height), std::pair(slow.width(), slow.height()));
+    return bits;
 }
 
-// The wall test on mask pictures, reduced to bits as a theme load does.
-bool wallTest(int x1, int y1, int x2, int y2, const Surface& object, const Surface& tube, OverlapSurface& overlap)
+TEST(HitTests, WallTestAgreesWithTheRasterSequenceAndBoxTestCountsHalfPixelCentresWithTheEdgeOutside)
 {
-    return MasksOverlap(static_cast<std::int16_t>(x1), static_cast<std::int16_t>(y1), static_cast<std::int16_t>(x2),
-                        static_cast<std::int16_t>(y2), MaskBits::ofObjectMask(object),
-                        MaskBits::ofTubeMask(tube, OverlapSurface::kBackground), overlap);
-}
-
-}  // namespace
-
-TEST(MasksOverlap, BeyondTheInvertedMaskSurfaceOnlyTheTubeCounts)
-{
-    // Past 281 columns the object mask is not inverted, so a tube pixel there counts even under white.
-    const Surface wide(300, 10, kWhite);
-    const Surface tube = maskWithPixel(300, 10, 290, 5);
-    OverlapSurface overlap{300, 10};
+    OverlapSurface fast{300, 10};
     Surface slow(300, 10);
-    EXPECT_TRUE(wallTest(0, 0, 0, 0, wide, tube, overlap));
-    EXPECT_TRUE(overlapByRasterOps(0, 0, 0, 0, wide, tube, slow));
-    EXPECT_FALSE(wallTest(0, 0, 0, 0, wide, maskWithPixel(300, 10, 280, 5), overlap));
-}
-
-TEST(MasksOverlap, AgreesWithTheRasterSequenceOnRandomMasks)
-{
-    std::mt19937 random(20261206);
-    // Sizes and offsets that cross the 64-pixel words of the bit rows.
-    std::uniform_int_distribution<int> size(1, 150);
-    std::uniform_int_distribution<int> offset(-160, 160);
-    OverlapSurface fast;
-    Surface slow(65, 73);
-    for (int trial = 0; trial < 600; ++trial) {
-        const Surface a = randomMask(random, size(random), size(random));
-        const Surface b = randomMask(random, size(random), size(random));
-        const int x2 = 100 + offset(random);
-        const int y2 = 100 + offset(random);
-        const bool expected = overlapByRasterOps(100, 100, x2, y2, a, b, slow);
-        ASSERT_EQ(wallTest(100, 100, x2, y2, a, b, fast), expected) << "trial " << trial;
-        ASSERT_EQ(fast.width, slow.width());
-        ASSERT_EQ(fast.height, slow.height());
+    // Past 281 columns the object mask is not inverted, so a tube pixel there counts even under white.
+    for (int column : {290, 280}) {
+        Surface tube(300, 10, kWhite);
+        tube.setPixel(column, 5, kBlack);
+        EXPECT_EQ(wallTest(0, 0, 0, 0, Surface(300, 10, kWhite), tube, fast, slow), column > 281) << column;
     }
-}
+    // Mostly black and white, with greys and colours whose red decides how the tube side reads them; sizes
+    // and offsets that cross the 64-pixel words of the bit rows.
+    const Rgb palette[] = {kBlack, kWhite, kWhite, kBlack, 0x303030, 0x3FFFFF, 0x400000, 0x0000FF, 0xFEFEFE};
+    std::mt19937 random(20261206);
+    const auto randomMask = [&] {
+        Surface mask(std::uniform_int_distribution(1, 150)(random), std::uniform_int_distribution(1, 150)(random));
+        for (int y = 0; y < mask.height(); ++y)
+            for (int x = 0; x < mask.width(); ++x)
+                mask.setPixel(x, y, palette[std::uniform_int_distribution(0, 8)(random)]);
+        return mask;
+    };
+    std::uniform_int_distribution<int> offset(-160, 160);
+    for (int trial = 0; trial < 600 && !::testing::Test::HasFailure(); ++trial)
+        wallTest(100, 100, 100 + offset(random), 100 + offset(random), randomMask(), randomMask(), fast, slow);
 
-TEST(CentreInBox, HalfPixelCentresCountAndTheEdgeIsOutside)
-{
-    const Surface box(50, 50);
-    const Surface odd(31, 10);
-    const Surface even(30, 10);
-    EXPECT_TRUE(CentreInBox(100, 0, 115, -20, odd, box));    // centre 115.5 > 115
-    EXPECT_FALSE(CentreInBox(100, 0, 116, -20, odd, box));   // 115.5 < 116
-    EXPECT_FALSE(CentreInBox(100, 0, 115, -20, even, box));  // centre 115 on the left edge
-    EXPECT_FALSE(CentreInBox(100, 0, 65, -20, even, box));   // and on the right edge
-    EXPECT_TRUE(CentreInBox(100, 0, 66, -20, even, box));
+    // An object at (100, 0) of 31 or 30 x 10 has its centre at (115.5, 5) or (115, 5); the box is 50 x 50.
+    const std::tuple<int, int, int, bool> objectWidthBoxXYInside[] = {
+        {31, 115, -20, true}, {31, 116, -20, false}, {30, 115, -20, false}, {30, 65, -20, false},
+        {30, 66, -20, true},  {30, 66, 5, false},    {30, 66, -45, false}};
+    for (const auto& [width, boxX, boxY, inside] : objectWidthBoxXYInside)
+        EXPECT_EQ(CentreInBox(100, 0, boxX, boxY, Surface(width, 10), Surface(50, 50)), inside) << width << " " << boxX;
 }

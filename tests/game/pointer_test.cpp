@@ -1,88 +1,54 @@
 #include "game_fixture.h"
+#include "slide_back.h"
 
-class Pointer : public GameFixture {
-protected:
-    void SetUp() override { startUpOnTheme1(); }
+using Pointer = Theme1Game;
 
-    // Lifts object 0 out of its tube and lets go of it: it slides back.
-    void letGoAboveTube0()
-    {
-        pickUp(0);
-        carryBy(0, -30);
-        game.PicCanvas_MouseUp();
-    }
-};
-
-TEST_F(Pointer, PressBesideAnObjectThenMoveOntoItJumpsItByTheTravel)
-{
-    const std::int16_t x0 = game.state().ObjX[0];
-    game.PicCanvas_MouseDown(kLeftButton, x0 - 3.0, centreY(0));  // beside object 0
-    EXPECT_TRUE(sound.played.empty());
-    game.PicCanvas_MouseMove(x0 + 2.0, centreY(0));  // onto its solid pixels
-    EXPECT_TRUE(game.isCarrying());
-    EXPECT_EQ(game.state().ObjX[0], x0 + 5);
-}
-
-TEST_F(Pointer, HoverSelectsOnlyWhileNoButtonIsHeldAndTheRightButtonIsIgnored)
+TEST_F(Pointer, HoverSelectsWithNoButtonHeldRightButtonIsIgnoredPressBesideThenOntoJumpsByTheTravel)
 {
     game.PicCanvas_MouseMove(game.state().ContX[2] + 1.0, game.state().ContY[2] + 1.0);
-    EXPECT_EQ(std::pair(int{game.state().CurObj}, int{game.state().CurCont}), std::pair(2, 2));
     game.PicCanvas_MouseDown(kRightButton, centreX(1), centreY(1));
-    EXPECT_EQ(game.state().CurObj, 2);
-    EXPECT_TRUE(sound.played.empty());
     game.PicCanvas_MouseDown(kLeftButton, 1, 1);
     game.PicCanvas_MouseMove(game.state().ContX[1] + 1.0, game.state().ContY[1] + 1.0);
-    EXPECT_EQ(game.state().CurCont, 2);
+    EXPECT_EQ(std::pair(int{game.state().CurObj}, int{game.state().CurCont}), std::pair(2, 2));
+    game.PicCanvas_MouseUp();
+    const std::int16_t x2 = game.state().ObjX[2];
+    game.PicCanvas_MouseDown(kLeftButton, x2 - 3.0, centreY(2));  // beside object 2
+    game.PicCanvas_MouseMove(x2 + 2.0, centreY(2));               // onto its solid pixels
+    EXPECT_EQ(std::tuple(game.isCarrying(), game.state().ObjX[2] - x2, sound.played.size()), std::tuple(true, 5, 0u));
 }
 
-TEST_F(Pointer, LetGoSlidesBackTwoPixelsAFrameAndLandsExactly)
+TEST_F(Pointer, LetGoSlidesBackTwoPixelsAFrameLandsAtRestAndLocksMovesOutForHalfASecond)
 {
-    const int framesBefore = view.frames;
-    letGoAboveTube0();
-    // 30 pixels away: a frame per 2-pixel step until within 3 pixels, then placed exactly.
-    EXPECT_EQ(view.frames - framesBefore, 13);
-    EXPECT_EQ(game.state().ObjY[0], game.state().ContY[0] + game.pictures().PicCont[0].height() - 5 - 10);
-    EXPECT_EQ(soundNames(), (std::vector<std::string>{"Pickup.wav", "LetGo.wav"}));
-}
-
-TEST_F(Pointer, MovesAreIgnoredForHalfASecondAfterASlideBack)
-{
-    letGoAboveTube0();
     const auto rest = position(0);
-    ASSERT_TRUE(game.isLockedOut());
+    const int framesBefore = frames;
+    pickUp(0);
+    carryBy(0, -30);
+    game.PicCanvas_MouseUp();
+    // 30 pixels away: a frame per 2-pixel step until within 3 pixels, then placed exactly.
+    EXPECT_EQ(std::pair(frames - framesBefore, position(0)), std::pair(13, rest));
+    EXPECT_EQ(sound.played, (std::vector{themeFile("Theme1", "Pickup.wav"), themeFile("Theme1", "LetGo.wav")}));
     game.PicCanvas_MouseDown(kLeftButton, centreX(0), centreY(0));  // presses still count
-    clock.advance(499);
+    clock.advance(kLockOutMs - 1);
     game.PicCanvas_MouseMove(centreX(0) + 4, centreY(0));
-    EXPECT_FALSE(game.isCarrying());
-    EXPECT_EQ(position(0), rest);
+    EXPECT_EQ(std::tuple(game.isLockedOut(), game.isCarrying(), position(0)), std::tuple(true, false, rest));
     clock.advance(1);
     game.PicCanvas_MouseMove(centreX(0), centreY(0));
-    EXPECT_FALSE(game.isLockedOut());
-    EXPECT_TRUE(game.isCarrying());
+    EXPECT_EQ(std::pair(game.isLockedOut(), game.isCarrying()), std::pair(false, true));
+
+    const CanvasPoint target{100, 100};
+    EXPECT_EQ(std::tuple(hasArrived(103, 97, target), hasArrived(104, 100, target), hasArrived(100, 96, target)),
+              std::tuple(true, false, false));
 }
 
-TEST_F(Pointer, LettingGoOfADeliveredObjectOnlyLocksOut)
+TEST_F(Pointer, LettingGoOfADeliveredObjectOnlyLocksOutAndAnUnreachableRestingPlaceEndsTheSlideOnIt)
 {
-    writeTheme(programFolder(), "One", makeRowTheme(1));
-    game.LoadTheme("One");
-    pump.steps.push_back([this] {
-        pickUp(0);
-        carryBy(0, -30);
-        carryToBox(0);
-    });
-    startRound();
+    startRound({[this] { deliver(0); }, [this] { game.Form_Unload(); }});
     const auto delivered = position(0);
-    game.PicCanvas_MouseDown(kLeftButton, centreX(0), centreY(0));
-    game.PicCanvas_MouseMove(centreX(0), centreY(0));
-    const int framesBefore = view.frames;
+    pickUp(0);
+    const int framesBefore = frames;
     game.PicCanvas_MouseUp();
-    EXPECT_EQ(view.frames, framesBefore);
-    EXPECT_TRUE(game.isLockedOut());
-    EXPECT_EQ(position(0), delivered);
-}
+    EXPECT_EQ(std::tuple(frames, game.isLockedOut(), position(0)), std::tuple(framesBefore, true, delivered));
 
-TEST_F(Pointer, UnreachableRestingPlaceEndsTheSlideOnIt)
-{
     ThemePackage theme = makeRowTheme(1);
     theme.objects[0].contX = 200;  // the resting place lies 5 pixels past the right edge
     writeTheme(programFolder(), "Edge", theme);

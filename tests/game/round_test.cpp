@@ -3,91 +3,49 @@
 #include "atomic_file.h"
 #include "game_fixture.h"
 
-namespace {
-
-// The theme's three objects are 10 x 10 in tubes 24 pixels wide: lifting by 30 clears the tube's top.
-constexpr double kLift = -30.0;
-
-}  // namespace
-
-class Round : public GameFixture {
-protected:
-    void SetUp() override { startUpOnTheme1(); }
-
-    // Queues the pump steps that carry object i into the box.
-    void queueDelivery(int i)
-    {
-        pump.steps.push_back([this, i] { pickUp(i); });
-        pump.steps.push_back([this] { carryBy(0, kLift); });
-        pump.steps.push_back([this, i] { carryToBox(i); });
-    }
-};
+using Round = Theme1Game;
 
 TEST_F(Round, TouchingTheTubeWallSendsTheObjectBackAndLocksOut)
 {
-    const auto rest = std::pair{game.state().ObjX[0], game.state().ObjY[0]};
-    pump.steps.push_back([this] { pickUp(0); });
-    pump.steps.push_back([this] { carryBy(5, 0); });  // the object's right edge meets the right wall
-    pump.steps.push_back([this, rest] {
-        EXPECT_EQ(std::pair(game.state().ObjX[0], game.state().ObjY[0]), rest);
-        EXPECT_FALSE(game.isCarrying());
-        EXPECT_TRUE(game.isLockedOut());
-        game.Form_Unload();
-    });
-    startRound();
-    EXPECT_EQ(soundNames(), (std::vector<std::string>{"Pickup.wav", "HitTube.wav"}));
+    const auto rest = position(0);
+    // The object's right edge meets the tube's right wall.
+    startRound({[this] { pickUp(0); }, [this] { carryBy(5, 0); }, [this] { game.Form_Unload(); }});
+    EXPECT_EQ(std::tuple(position(0), game.isCarrying(), game.isLockedOut()), std::tuple(rest, false, true));
+    EXPECT_EQ(sound.played, (std::vector{themeFile("Theme1", "Pickup.wav"), themeFile("Theme1", "HitTube.wav")}));
 }
 
 TEST_F(Round, StartDuringARoundBeginsItAgainInTheSameLoop)
 {
-    queueDelivery(1);
-    pump.steps.push_back([this] {
-        EXPECT_FALSE(game.state().ObjActive[1]);
-        // The delivered object's tube is retired, and only that one.
-        EXPECT_EQ(std::vector<bool>(game.state().ContActive.begin(), game.state().ContActive.begin() + 3),
-                  (std::vector<bool>{true, false, true}));
+    pump.steps.push_back([this] { deliver(1); });
+    pump.steps.push_back([this] {  // the delivered object's tube is retired, and only that one
+        const GameState& state = game.state();
+        EXPECT_EQ(std::tuple(state.ObjActive[1], state.ContActive[0], state.ContActive[1], state.ContActive[2]),
+                  std::tuple(false, true, false, true));
     });
-    for (int start = 0; start < 20; ++start)
-        pump.steps.push_back([this] { startRound(); });
-    for (int i = 0; i < 3; ++i)
-        queueDelivery(i);
-    startRound();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text.rfind("Game Over", 0), 0u);
-    EXPECT_EQ(prompts.inputs.size(), 1u);
-    // The loop's own pass and, within it, the theme load's: never deeper, however many Starts came.
-    EXPECT_EQ(pump.maxDepth, 2);
+    pump.steps.insert(pump.steps.end(), 20, [this] { startRound(); });
+    startRound({[this] { deliver(0); }, [this] { deliver(1); }, [this] { deliver(2); }});
+    // One Game Over, one name asked, and the loop stopped. The pump is entered by the loop's own pass and, within
+    // it, by the theme load's: never deeper, however many Starts came.
+    EXPECT_EQ(std::tuple(prompts.messages.size(), prompts.inputs.size(), game.isRendering(), pump.maxDepth),
+              std::tuple(1u, 1u, false, 2));
+    EXPECT_EQ(prompts.messages.at(0).text.rfind("Game Over", 0), 0u);
 }
 
-TEST_F(Round, AStartWhoseLoadFailsPlaysNothing)
+TEST_F(Round, AFailingFrameAThemeWithoutObjectsAndAFailedLoadEndTheRoundAskingNoName)
 {
-    ASSERT_TRUE(QDir(QString::fromStdString(programFolder() + "/Theme1")).removeRecursively());
-    const int framesBefore = view.frames;
+    failPresent = true;
     startRound();
-    EXPECT_EQ(messageTitles(), (std::vector<std::string>{"File(s) missing", "Theme not found"}));
-    EXPECT_EQ(view.frames, framesBefore);
-    EXPECT_TRUE(prompts.inputs.empty());
-}
-
-TEST_F(Round, ThemeWithoutObjectsIsOverInTheFirstFrame)
-{
+    EXPECT_FALSE(game.isRendering());
+    failPresent = false;
     ASSERT_FALSE(writeFileAtomically(themeFile("Theme1", ThemeFiles::kPositions), ""));
     startRound();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "Game Over\r\nYou took: 0 seconds");
-    // Such a time is no score: nothing is asked and the table stays empty.
-    EXPECT_TRUE(prompts.inputs.empty());
-    EXPECT_EQ(game.highScores()[0].name, "Nobody");
-}
-
-TEST_F(Round, AFailingFrameEndsTheRoundWithTheLoopsMessage)
-{
-    view.failPresent = true;
+    EXPECT_EQ(std::tuple(game.highScores()[0].name, prompts.inputs.size()), std::tuple("Nobody", 0u));  // no score
+    const int framesBefore = frames;
+    ASSERT_TRUE(QDir(QString::fromStdString(programFolder() + "/Theme1")).removeRecursively());
     startRound();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].title, "uhh oh!!");
+    EXPECT_EQ(frames, framesBefore);  // nothing is played on what stayed on screen
+    EXPECT_EQ(messageTitles(), (std::vector<std::string>{"uhh oh!!", "", "File(s) missing", "Theme not found"}));
     EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(prompts.messages[0].text, "Error: 5\r\nThe canvas could not be drawn\r\nProblem in main rendering loop");
-    EXPECT_FALSE(game.isRendering());
-    EXPECT_TRUE(prompts.inputs.empty());
+    EXPECT_EQ(prompts.messages[1].text, "Game Over\r\nYou took: 0 seconds");
 }

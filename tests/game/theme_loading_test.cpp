@@ -1,43 +1,42 @@
-#include <QDir>
 #include <QFile>
 
 #include "atomic_file.h"
 #include "game_fixture.h"
 
-class ThemeLoading : public GameFixture {
-protected:
-    void removeFile(const std::string& theme, const std::string& file)
-    {
-        ASSERT_TRUE(QFile::remove(QString::fromStdString(themeFile(theme, file))));
-    }
-};
+using ThemeLoading = GameFixture;
 
 TEST_F(ThemeLoading, StartUpLoadsTheme1AndRecordsTheProgramFolder)
 {
     writeTheme(programFolder(), "Theme1", makeRowTheme(3));
-    startUp();
-    EXPECT_TRUE(game.hasTheme());
-    EXPECT_EQ(std::tie(view.caption, view.timeText), std::tuple("Vantor - Theme1", "00.00"));
-    EXPECT_EQ(view.canvasSize, std::pair(200, 120));
-    EXPECT_EQ(game.state().LastObj, 2);
-    EXPECT_EQ(game.ThemeDescription(), "A crafted theme");
+    game.Form_Initialize();
+    game.Form_Load();
+    EXPECT_EQ(std::tie(caption, timeText, canvasSize), std::tuple("Vantor - Theme1", "00.00", std::pair(200, 120)));
+    EXPECT_EQ(std::tie(game.state().LastObj, game.ThemeDescription()), std::tuple(2, "A crafted theme"));
     ASSERT_EQ(prompts.messages.size(), 1u);  // no score file yet
-    EXPECT_EQ(std::tie(prompts.messages[0].title, prompts.messages[0].text),
-              std::tuple("File not found", "Highscore file not found"));
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(std::tie(prompts.messages[0].title, prompts.messages[0].text, prompts.messages[0].icon),
+              std::tuple("File not found", "Highscore file not found", MessageIcon::Exclamation));
     EXPECT_EQ(registry.RegistryReadValue(RootKey::LocalMachine, "Software\\Helmwick\\Vantor", "Path"),
               RegistryValue(programFolder()));
-    ASSERT_EQ(sound.loaded.size(), 1u);
-    EXPECT_EQ(sound.loaded[0],
-              (std::vector<std::string>{themeFile("Theme1", "HitTube.wav"), themeFile("Theme1", "PutInCont.wav"),
-                                        themeFile("Theme1", "Pickup.wav"), themeFile("Theme1", "LetGo.wav")}));
+    // The cues are read afresh at every load, as a theme's sounds may have changed on disk.
+    game.LoadTheme("Theme1");
+    const std::vector<std::string> cues = {themeFile("Theme1", "HitTube.wav"), themeFile("Theme1", "PutInCont.wav"),
+                                           themeFile("Theme1", "Pickup.wav"), themeFile("Theme1", "LetGo.wav")};
+    EXPECT_EQ(sound.loaded, (std::vector{cues, cues}));
 }
 
-TEST_F(ThemeLoading, BrokenThemeIsReportedThenTheme1IsLoadedInItsPlace)
+TEST_F(ThemeLoading, BrokenThemesAreReportedAndTheme1TakesTheirPlaceWhichIsTriedOnceAndOtherwiseKeptOnScreen)
 {
     writeTheme(programFolder(), "Theme1", makeRowTheme(3));
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(themeFile("Theme1", "ss1.bmp"))));
+    game.Form_Initialize();
+    game.Form_Load();
+    EXPECT_EQ(messageTitles(), (std::vector<std::string>{"Theme damaged", "Theme not found"}));
+    EXPECT_NE(prompts.messages[0].text.find("ss1.bmp"), std::string::npos);
+    EXPECT_FALSE(game.hasTheme());
+
+    writeTheme(programFolder(), "Theme1", makeRowTheme(3));
     writeTheme(programFolder(), "Half", makeRowTheme(5));
-    removeFile("Half", ThemeFiles::kBoxPosition);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(themeFile("Half", ThemeFiles::kBoxPosition))));
     writeTheme(programFolder(), "Ragged", makeRowTheme(2));
     ASSERT_FALSE(writeFileAtomically(themeFile("Ragged", ThemeFiles::kPositions), "10\r\nten\r\n4\r\n5\r\n"));
     const std::tuple<std::string, std::string, std::string> cases[] = {
@@ -48,43 +47,18 @@ TEST_F(ThemeLoading, BrokenThemeIsReportedThenTheme1IsLoadedInItsPlace)
              "\", line 2: \"ten\" is not a number from -32768 to 32767\r\nLoading default theme.."}};
     for (const auto& [name, title, text] : cases) {
         prompts.messages.clear();
-        game.ThemeName = name;
-        game.LoadTheme(name);
-        ASSERT_FALSE(prompts.messages.empty());
-        EXPECT_EQ(std::tie(prompts.messages[0].title, prompts.messages[0].text), std::tie(title, text));
-        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
-        EXPECT_EQ(game.state().LastObj, 2);
-        EXPECT_EQ(std::tie(game.ThemeName, view.caption), std::tuple("Theme1", "Vantor - Theme1"));
+        prompts.chosenTheme = name;
+        game.Image2_Click();
+        const auto& shown = prompts.messages.at(0);
+        EXPECT_EQ(std::tie(shown.title, shown.text, shown.icon), std::tuple(title, text, MessageIcon::Exclamation));
+        EXPECT_EQ(std::tie(game.state().LastObj, game.ThemeName, caption), std::tuple(2, "Theme1", "Vantor - Theme1"));
     }
-}
 
-TEST_F(ThemeLoading, MissingOrDamagedTheme1IsReportedOnceNeverRetriedAndLeavesNoTheme)
-{
-    startUp();
-    EXPECT_EQ(messageTitles(), (std::vector<std::string>{"File(s) missing", "Theme not found"}));
-    EXPECT_EQ(prompts.messages[1].text, "Can't find Default theme");
-    EXPECT_FALSE(game.hasTheme());
-
-    prompts.messages.clear();
-    writeTheme(programFolder(), "Theme1", makeRowTheme(3));
-    removeFile("Theme1", "ss1.bmp");
-    startUp();
-    EXPECT_EQ(messageTitles(), (std::vector<std::string>{"Theme damaged", "Theme not found"}));
-    EXPECT_NE(prompts.messages[0].text.find("ss1.bmp"), std::string::npos);
-    EXPECT_FALSE(game.hasTheme());
-}
-
-TEST_F(ThemeLoading, FailedChoiceKeepsThePreviousThemeWhole)
-{
-    writeTheme(programFolder(), "Theme1", makeRowTheme(3));
-    startUp();
-    removeFile("Theme1", ThemeFiles::kBoxMask);
-    QDir(QString::fromStdString(programFolder())).mkdir("Empty");
-    game.ThemeName = "Empty";
-    game.LoadTheme("Empty");
-    EXPECT_EQ(game.state().LastObj, 2);
-    EXPECT_EQ(game.pictures().PicSprite.size(), 3u);
-    EXPECT_EQ(prompts.messages.back().text, "Can't find Default theme");
-    // The name follows the theme on screen, so Start plays it and its scores go to its own folder.
-    EXPECT_EQ(game.ThemeName, "Theme1");
+    // With Theme1 broken as well, a failed choice keeps the theme on screen whole, and its name: Start plays it
+    // and its scores go to its own folder.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(themeFile("Theme1", ThemeFiles::kBoxMask))));
+    prompts.chosenTheme = "Empty";
+    game.Image2_Click();
+    EXPECT_EQ(std::pair(game.state().LastObj, game.pictures().PicSprite.size()), std::pair(2, size_t{3}));
+    EXPECT_EQ(std::tie(prompts.messages.back().text, game.ThemeName), std::tuple("Can't find Default theme", "Theme1"));
 }

@@ -11,6 +11,17 @@
 #include "pump.h"
 #include "sound_player.h"
 
+// The front of a scripted queue, taken off it; an empty value once the queue has run out.
+template <typename T>
+T takeNext(std::deque<T>& queue)
+{
+    if (queue.empty())
+        return T{};
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
 // A clock that moves only when a test moves it.
 class FakeClock : public Clock {
 public:
@@ -35,8 +46,7 @@ public:
 class ScriptedPrompts : public Prompts {
 public:
     struct Message {
-        std::string title;
-        std::string text;
+        std::string title, text;
         MessageIcon icon;
     };
 
@@ -47,7 +57,7 @@ public:
     std::string input(const std::string& prompt, const std::string& title, const std::string&) override
     {
         inputs.push_back(title + ": " + prompt);
-        return next(answers);
+        return takeNext(answers);
     }
     std::optional<std::string> chooseTheme(const std::string& programFolder) override
     {
@@ -55,28 +65,16 @@ public:
         return chosenTheme;
     }
     void showAbout() override { ++aboutShown; }
-    std::optional<ThemeDescription> describeTheme() override { return next(descriptions); }
-    std::optional<std::string> openPicture() override { return next(pictures); }
+    std::optional<ThemeDescription> describeTheme() override { return takeNext(descriptions); }
+    std::optional<std::string> openPicture() override { return takeNext(pictures); }
 
     std::vector<Message> messages;
-    std::vector<std::string> inputs;
+    std::vector<std::string> inputs, chooserFolders;
     std::deque<std::string> answers;
-    std::vector<std::string> chooserFolders;
     std::optional<std::string> chosenTheme;
     int aboutShown = 0;
     std::deque<std::optional<std::string>> pictures;
     std::deque<std::optional<ThemeDescription>> descriptions;
-
-private:
-    template <typename T>
-    static T next(std::deque<T>& answers)
-    {
-        if (answers.empty())
-            return T{};
-        T answer = std::move(answers.front());
-        answers.pop_front();
-        return answer;
-    }
 };
 
 // Each call runs the next scripted step; with none left it runs `whenIdle`, if set.
@@ -86,20 +84,15 @@ public:
     {
         ++calls;
         maxDepth = std::max(maxDepth, ++depth);
-        if (!steps.empty()) {
-            std::function<void()> step = std::move(steps.front());
-            steps.pop_front();
+        if (std::function<void()> step = takeNext(steps))
             step();
-        } else if (whenIdle) {
+        else if (whenIdle)
             whenIdle();
-        }
         --depth;
     }
 
     std::deque<std::function<void()>> steps;
     std::function<void()> whenIdle;
-    int calls = 0;
-    // How deep calls of the pump were nested in one another, at most.
-    int depth = 0;
-    int maxDepth = 0;
+    // How often the pump ran, and how deep its calls were nested in one another: now and at most.
+    int calls = 0, depth = 0, maxDepth = 0;
 };

@@ -83,29 +83,8 @@ void GameWindowTest::scriptedRoundOnTheShippedTheme()
     const Game& game = m_window->game();
     const int objects = game.state().LastObj + 1;
     QVERIFY(objects >= 5);
-    const auto restOf0 = [this] { return QPoint(m_window->game().state().ObjX[0], m_window->game().state().ObjY[0]); };
-    const QPoint rest0 = restOf0();
-    const auto lift = [&game](int object) { return QPointF(0, -(game.pictures().PicCont[object].height() + 4)); };
-
     m_pump.steps.push_back([] {});  // the theme load's own pass
-    // Object 0: lifted out and let go, then pushed into its tube's right wall.
-    m_round.queuePickUp(0);
-    m_round.queueCarryBy(lift(0));
-    m_round.queueRelease();
-    m_pump.steps.push_back([this, rest0, restOf0] {
-        QCOMPARE(restOf0(), rest0);
-        QVERIFY(m_window->game().isLockedOut());
-    });
-    m_round.queueWait(600);
-    m_round.queuePickUp(0);
-    m_round.queueCarryBy(QPointF(8, 0));
-    m_pump.steps.push_back([this, rest0, restOf0] {
-        QCOMPARE(restOf0(), rest0);
-        QVERIFY(!m_window->game().isCarrying());
-    });
-    m_round.queueRelease();
-    m_round.queueWait(600);
-    std::vector<std::string> expectedSounds = {"Pickup.wav", "LetGo.wav", "Pickup.wav", "HitTube.wav"};
+    std::vector<std::string> expectedSounds;
     for (int i = 0; i < objects; ++i) {
         m_round.queueDelivery(i);
         expectedSounds.insert(expectedSounds.end(), {"Pickup.wav", "PutInCont.wav"});
@@ -122,7 +101,7 @@ void GameWindowTest::scriptedRoundOnTheShippedTheme()
     const QString shownTime = m_window->timeLabel()->text();
     QCOMPARE(QString::fromStdString(m_prompts.messages[0].text),
              QStringLiteral("Game Over\r\nYou took: %1 seconds").arg(shownTime));
-    QCOMPARE(shownTime, QString::number(1.2 + objects).replace('.', QLocale::system().decimalPoint()));
+    QCOMPARE(shownTime, QString::number(objects));  // a second a delivery on the test's clock
     QCOMPARE(m_prompts.inputs, std::vector<std::string>{"You got a highscore: What is your name?"});
 
     QVERIFY(m_window->highScorePanel()->isVisible());
@@ -131,7 +110,7 @@ void GameWindowTest::scriptedRoundOnTheShippedTheme()
         readHighScoreFile(m_folder.filePath("Theme1/HighScores.ini").toStdString());
     QVERIFY(saved.has_value());
     QCOMPARE(QString::fromStdString((*saved)[0].name), QStringLiteral("Window Tester"));
-    QCOMPARE(timeValue((*saved)[0].time), 1.2 + objects);
+    QCOMPARE(timeValue((*saved)[0].time), double(objects));
 
     QTest::mouseClick(m_window->highScorePanel()->closeButton(), Qt::LeftButton);
     QVERIFY(!m_window->highScorePanel()->isVisible());

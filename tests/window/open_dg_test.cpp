@@ -16,8 +16,7 @@ private slots:
     void initTestCase();
     void startsAtTheCurrentFolderListingOnlyPictures();
     void clickOrArrowKeyNamesTheFileAndPreviewsIt();
-    void okNeedsASelectionAndTakesItWhateverWasTyped();
-    void cancelOrEscapeChoosesNothing();
+    void okNeedsASelectionAndTakesItWhateverWasTypedCancelChoosesNothing();
     void browsingLeavesTheCurrentFolderAlone();
 
 private:
@@ -78,36 +77,29 @@ void OpenDgTest::clickOrArrowKeyNamesTheFileAndPreviewsIt()
     QVERIFY(dialog.imgPreview()->text().contains("bad.bmp"));
 }
 
-void OpenDgTest::okNeedsASelectionAndTakesItWhateverWasTyped()
+void OpenDgTest::okNeedsASelectionAndTakesItWhateverWasTypedCancelChoosesNothing()
 {
     OpenDg dialog;
     dialog.show();
     QTest::keyClicks(dialog.txtFile(), "a.bmp");
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    QVERIFY(dialog.isVisible());
-    QVERIFY(!dialog.chosenFile());
-
+    QVERIFY(dialog.isVisible() && !dialog.chosenFile());
     clickFile(dialog, "a.bmp");
     dialog.txtFile()->setText("notes.txt");
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Accepted);
     QCOMPARE(dialog.chosenFile(), std::optional<std::string>(folder() + "/a.bmp"));
     QCOMPARE(dialog.txtFile()->text(), QStringLiteral("a.bmp"));
-}
 
-void OpenDgTest::cancelOrEscapeChoosesNothing()
-{
     for (const bool escape : {false, true}) {
-        OpenDg dialog;
-        dialog.show();
-        clickFile(dialog, "a.bmp");
+        OpenDg cancelled;
+        cancelled.show();
+        clickFile(cancelled, "a.bmp");
         if (escape)
-            QTest::keyClick(dialog.file1(), Qt::Key_Escape);
+            QTest::keyClick(cancelled.file1(), Qt::Key_Escape);
         else
-            QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QVERIFY(!dialog.chosenFile());
+            QTest::mouseClick(cancelled.cancelButton(), Qt::LeftButton);
+        QVERIFY(!cancelled.isVisible() && !cancelled.chosenFile());
     }
 }
 

@@ -25,31 +25,23 @@ public:
     RoundScript(ScriptedPump& pump, FakeClock& clock) : m_pump(pump), m_clock(clock) {}
     void setWindow(FrmMain* window) { m_window = window; }
 
-    // Hovers over the object's tube to make it current, then presses on a solid pixel of the object.
-    void queuePickUp(int object)
+    // Hovers over the object's tube to make it current, presses on a solid pixel of the object, lifts it clear
+    // of its tube, carries it into the box, and lets go a second later on the test's clock.
+    void queueDelivery(int object)
     {
         m_pump.steps.push_back([this, object] {
             const GameState& state = m_window->game().state();
             post(QEvent::MouseMove, QPointF(state.ContX[object] + 1.5, state.ContY[object] + 1.5), Qt::NoButton);
         });
         m_pump.steps.push_back([this, object] {
-            m_grab = m_hand = solidPointOf(object);
+            m_hand = solidPointOf(object);
             post(QEvent::MouseButtonPress, m_hand, Qt::LeftButton);
             post(QEvent::MouseMove, m_hand, Qt::LeftButton);
         });
-    }
-
-    void queueCarryBy(QPointF delta)
-    {
-        m_pump.steps.push_back([this, delta] {
-            m_hand = m_grab + delta;
+        m_pump.steps.push_back([this, object] {
+            m_hand.ry() -= m_window->game().pictures().PicCont[object].height() + 4;
             post(QEvent::MouseMove, m_hand, Qt::LeftButton);
         });
-    }
-
-    // Moves the hand so that the carried object's centre lands on the box's centre.
-    void queueCarryToBox(int object)
-    {
         m_pump.steps.push_back([this, object] {
             const Game& game = m_window->game();
             const Surface& box = game.pictures().PicPlainSprite[0];
@@ -61,26 +53,8 @@ public:
             m_hand = boxCentre + (m_hand - objectCentre);
             post(QEvent::MouseMove, m_hand, Qt::LeftButton);
         });
-    }
-
-    void queueRelease()
-    {
+        m_pump.steps.push_back([this] { m_clock.advance(1000); });
         m_pump.steps.push_back([this] { post(QEvent::MouseButtonRelease, m_hand, Qt::NoButton); });
-    }
-
-    void queueWait(int ms)
-    {
-        m_pump.steps.push_back([this, ms] { m_clock.advance(ms); });
-    }
-
-    // Lifts the object clear of its tube, carries it into the box, and lets go a second later.
-    void queueDelivery(int object)
-    {
-        queuePickUp(object);
-        queueCarryBy(QPointF(0, -(m_window->game().pictures().PicCont[object].height() + 4)));
-        queueCarryToBox(object);
-        queueWait(1000);
-        queueRelease();
     }
 
 private:
@@ -111,5 +85,4 @@ private:
     FakeClock& m_clock;
     FrmMain* m_window = nullptr;
     QPointF m_hand;
-    QPointF m_grab;
 };
