@@ -11,9 +11,13 @@ std::optional<std::string> failure(const std::string& path, const QSaveFile& fil
     return "Cannot write \"" + path + "\": " + file.errorString().toStdString();
 }
 
+// QSaveFile buffers what it is given and commits even when writing its buffer out failed (a full disk, a
+// file size limit), which would rename a short file over the good one: the buffer is flushed and checked
+// first, and a failed file is never committed.
 std::optional<std::string> writeAndCommit(QSaveFile& file, const std::string& path, const std::string& bytes)
 {
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
+        !file.flush())
         return failure(path, file);
     if (!file.commit())
         return failure(path, file);
@@ -54,6 +58,8 @@ std::optional<std::string> writeBitmapAtomically(const std::string& path, const 
         return failure(path, file);
     if (!rgb.save(&file, "BMP"))
         return "Cannot write \"" + path + "\": the picture could not be encoded";
+    if (!file.flush())
+        return failure(path, file);
     if (!file.commit())
         return failure(path, file);
     return std::nullopt;

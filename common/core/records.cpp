@@ -105,7 +105,8 @@ std::optional<std::string> RecordReader::readField()
                 ++m_line;
             field += m_text[m_pos++];
         }
-        if (m_pos < m_text.size())
+        m_lastFieldUnclosed = m_pos >= m_text.size();
+        if (!m_lastFieldUnclosed)
             ++m_pos;
         while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
             ++m_pos;
@@ -113,6 +114,7 @@ std::optional<std::string> RecordReader::readField()
         while (m_pos < m_text.size() && m_text[m_pos] != ',' && !atLineEnd())
             ++m_pos;
     } else {
+        m_lastFieldUnclosed = false;
         const std::size_t start = m_pos;
         while (m_pos < m_text.size() && m_text[m_pos] != ',' && !atLineEnd())
             ++m_pos;

@@ -25,6 +25,9 @@ public:
     // field up to the next comma or line end with surrounding blanks removed. Nothing at the end of the text.
     std::optional<std::string> readField();
 
+    // True when the last field read was a quoted text whose closing quote never came.
+    bool lastFieldUnclosed() const { return m_lastFieldUnclosed; }
+
     // The 1-based line on which the last read record started.
     int lineNumber() const { return m_recordLine; }
 
@@ -36,6 +39,7 @@ private:
     std::size_t m_pos = 0;
     int m_line = 1;
     int m_recordLine = 0;
+    bool m_lastFieldUnclosed = false;
 };
 
 // A number record: any decimal number (optional sign, digits, optional fraction) in the 16-bit range,

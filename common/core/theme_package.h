@@ -39,5 +39,7 @@ struct ThemePackage {
     bool hasDetails = false;
     std::string description;
     std::string dateLine;
+    // The details file ends inside a quoted text: what stands above is kept, but it may not be all there was.
+    bool detailsCutShort = false;
     ThemeSounds sounds;
 };

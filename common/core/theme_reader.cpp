@@ -81,7 +81,9 @@ std::optional<std::string> readDetails(const std::string& path, ThemePackage& pa
     RecordReader reader(std::move(text.value()));
     package.hasDetails = true;
     package.description = reader.readField().value_or(std::string());
+    package.detailsCutShort = reader.lastFieldUnclosed();
     package.dateLine = reader.readField().value_or(std::string());
+    package.detailsCutShort = package.detailsCutShort || reader.lastFieldUnclosed();
     return std::nullopt;
 }
 
@@ -115,15 +117,15 @@ std::optional<std::string> checkPictureBudget(const std::string& folder, const T
 {
     std::int64_t total = 0;
     for (const std::string& name : pictureFiles(package)) {
-        if (const std::optional<PictureSize> size = pictureSizeOfFile(findInFolder(folder, name)))
+        const std::string path = findInFolder(folder, name);
+        if (const std::optional<PictureSize> size = pictureSizeOfFile(path))
             total += std::min(size->bytes(), kPictureMemoryBudget + 1);
+        // The picture that breaks the budget is named: it is usually the one whose header claims a huge size.
         if (total > kPictureMemoryBudget)
-            break;
+            return "with \"" + path + "\" its pictures would take more than the " +
+                   std::to_string(kPictureMemoryBudget / (1024 * 1024)) + " MiB of memory a theme may take";
     }
-    if (total <= kPictureMemoryBudget)
-        return std::nullopt;
-    return "its pictures would take more than the " + std::to_string(kPictureMemoryBudget / (1024 * 1024)) +
-           " MiB of memory a theme may take";
+    return std::nullopt;
 }
 
 std::optional<std::string> readPictures(const std::string& folder, ThemePackage& package)

@@ -80,9 +80,13 @@ void Game::imgAbout_MouseUp(int button)
     if (button == kLeftButton) {
         m_services.prompts.showAbout();
     } else if (button == kRightButton) {
-        const std::string text = m_description.empty() && m_dateLine.empty()
-                                     ? "No details found"
-                                     : "Description:\r\n\t" + m_description + "\r\nDate:\r\n\t" + m_dateLine + "\r\n";
+        std::string text = m_description.empty() && m_dateLine.empty()
+                               ? "No details found"
+                               : "Description:\r\n\t" + m_description + "\r\nDate:\r\n\t" + m_dateLine + "\r\n";
+        if (m_detailsCutShort)
+            text +=
+                "\r\nThe details file of this theme is damaged: it ends inside a quoted text, so some of it may "
+                "be missing.";
         m_services.prompts.message("Theme Details", text, MessageIcon::Information);
     }
 }
@@ -155,6 +159,7 @@ void Game::applyTheme(const std::string& name, ThemePackage package)
     m_services.view.setTimeText(kInitialTime);
     m_description = package.hasDetails ? std::move(package.description) : std::string();
     m_dateLine = package.hasDetails ? std::move(package.dateLine) : std::string();
+    m_detailsCutShort = package.detailsCutShort;
     LoadHighScores();
 
     m_StopRendering = true;

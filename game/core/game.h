@@ -108,7 +108,10 @@ private:
     ThemeSounds m_sounds;
     std::string m_description;
     std::string m_dateLine;
+    bool m_detailsCutShort = false;
     HighScoreTable m_highScores;
+    // The table holds an entry the theme folder refused: it stays on screen until a theme is loaded.
+    bool m_unsavedScores = false;
     bool m_hasTheme = false;
     int m_canvasWidth = 320;
     int m_canvasHeight = 240;

@@ -30,7 +30,9 @@ void Game::EnterHighScore(double seconds)
     m_services.view.showHighScoreRows(m_highScores);
     // A theme folder that cannot be written keeps its old table; the player is told, and the entry stays on
     // screen for as long as the theme does.
-    if (const std::optional<std::string> failure = SaveHighScores())
+    const std::optional<std::string> failure = SaveHighScores();
+    m_unsavedScores = failure.has_value();
+    if (failure)
         m_services.prompts.message(
             "Score not saved",
             "Your score could not be saved:\r\n" + *failure + "\r\nThe table shows it until the theme is loaded again.",
@@ -39,13 +41,20 @@ void Game::EnterHighScore(double seconds)
 
 void Game::LoadHighScores()
 {
-    m_highScores = HighScoreTable{};
-    const std::optional<HighScoreTable> stored = readHighScoreFile(themeFilePath(ThemeFiles::kHighScores));
-    if (stored)
-        m_highScores = *stored;
+    m_unsavedScores = false;
+    const std::string path = themeFilePath(ThemeFiles::kHighScores);
+    const std::optional<StoredHighScores> stored = readHighScoreFile(path);
+    m_highScores = stored ? stored->table : HighScoreTable{};
     m_services.view.showHighScoreRows(m_highScores);
     if (!stored)
         m_services.prompts.message("File not found", "Highscore file not found", MessageIcon::Exclamation);
+    else if (stored->unreadableRows > 0)
+        m_services.prompts.message("Highscores damaged",
+                                   std::to_string(stored->unreadableRows) + " of the " +
+                                       std::to_string(kHighScoreRows) + " rows of \"" + path +
+                                       "\" could not be read; they show as empty rows.\r\nThe file is written "
+                                       "whole again with the next high score.",
+                                   MessageIcon::Exclamation);
 }
 
 std::optional<std::string> Game::SaveHighScores()
@@ -55,7 +64,11 @@ std::optional<std::string> Game::SaveHighScores()
 
 void Game::cmdShowHighscores_Click()
 {
-    LoadHighScores();
+    // The file is read anew, as another player's scores may have reached it, unless it lacks an entry of ours.
+    if (m_unsavedScores)
+        m_services.view.showHighScoreRows(m_highScores);
+    else
+        LoadHighScores();
     m_services.view.setHighScorePanelVisible(true);
 }
 

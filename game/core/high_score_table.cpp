@@ -60,29 +60,31 @@ void insertHighScore(HighScoreTable& table, int place, HighScoreRow row)
     table[place] = std::move(row);
 }
 
-std::optional<HighScoreTable> readHighScoreFile(const std::string& path)
+std::optional<StoredHighScores> readHighScoreFile(const std::string& path)
 {
     if (!FileExist(path))
         return std::nullopt;
     Result<std::string> text = readTextFile(path);
     if (!text)
-        return HighScoreTable{};
+        return StoredHighScores{HighScoreTable{}, kHighScoreRows};
     return parseHighScores(std::move(text.value()));
 }
 
-HighScoreTable parseHighScores(std::string text)
+StoredHighScores parseHighScores(std::string text)
 {
-    HighScoreTable table;
+    StoredHighScores stored;
     RecordReader reader(std::move(text));
-    for (HighScoreRow& row : table) {
+    for (HighScoreRow& row : stored.table) {
         std::string fields[kFieldsPerRow];
         for (std::string& field : fields)
             field = fieldOfLine(reader.readLine().value_or(std::string()));
-        if (fields[2].empty())
+        if (!storedTimeValue(fields[2])) {
+            ++stored.unreadableRows;
             continue;
+        }
         row = {fields[0], fields[1], normalisedTime(fields[2])};
     }
-    return table;
+    return stored;
 }
 
 std::optional<std::string> writeHighScoreFile(const std::string& path, const HighScoreTable& table)

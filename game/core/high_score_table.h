@@ -23,12 +23,19 @@ std::optional<int> findHighScorePlace(const HighScoreTable& table, double time);
 // Puts the row at `place`, moving the rows below it down; the former last row drops out.
 void insertHighScore(HighScoreTable& table, int place, HighScoreRow row);
 
+// A table as read from its file, and how many of its rows could not be read: cut short, missing, or with a
+// time that is not a number. Those take the defaults, so a damaged file never puts an unbeatable 0 on top.
+struct StoredHighScores {
+    HighScoreTable table;
+    int unreadableRows = 0;
+};
+
 // Reads a table file. Nothing when the file does not exist. A damaged file never fails: every row that can
-// be read is kept and the rest take the defaults; a row whose time is empty takes the defaults.
-std::optional<HighScoreTable> readHighScoreFile(const std::string& path);
+// be read is kept and the rest take the defaults.
+std::optional<StoredHighScores> readHighScoreFile(const std::string& path);
 
 // The table in the decoded text of such a file, as leniently.
-HighScoreTable parseHighScores(std::string text);
+StoredHighScores parseHighScores(std::string text);
 
 // Writes the table as 30 quoted records, times with "." as decimal point. Returns the reason on failure.
 std::optional<std::string> writeHighScoreFile(const std::string& path, const HighScoreTable& table);

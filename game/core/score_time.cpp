@@ -24,7 +24,7 @@ std::string formatSeconds(double seconds, char decimalPoint)
     return text;
 }
 
-double timeValue(std::string_view text)
+std::optional<double> storedTimeValue(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
@@ -42,8 +42,13 @@ double timeValue(std::string_view text)
             value += (text[i] - '0') * scale;
     }
     if (!anyDigit)
-        return 0.0;
+        return std::nullopt;
     // Two decimals are all a time has; rounding here keeps 12.35 equal to the 12.35 it was written from.
     value = std::round(value * 1e6) / 1e6;
     return negative ? -value : value;
+}
+
+double timeValue(std::string_view text)
+{
+    return storedTimeValue(text).value_or(0.0);
 }

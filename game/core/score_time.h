@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,8 @@ double elapsedSeconds(std::int64_t milliseconds);
 std::string formatSeconds(double seconds, char decimalPoint);
 
 // The numeric value of a stored time: the number at the start of the text, with "." or "," as its decimal
-// point (files written under a comma locale hold "12,5"); a text that does not start with a number is 0.
+// point (files written under a comma locale hold "12,5"); nothing when the text does not start with a number.
+std::optional<double> storedTimeValue(std::string_view text);
+
+// The same, with 0 for a text that does not start with a number.
 double timeValue(std::string_view text);

@@ -82,11 +82,12 @@ record() {
     recorderPid=""
 }
 
-# Prints "SECONDS PEAK HZ" of the stretch from the first to the last sound above the noise floor.
+# Prints "SECONDS PEAK HZ" of the sound above the noise floor. Silences inside are left out as well: on a busy
+# machine the server may run dry for a moment in the middle of a cue, which stretches it without changing it.
 measure() {
     local recording=$1
     timeout 30 sox -t raw -r $recordRate -e signed-integer -b 16 -c 1 "$recording" -n \
-        silence 1 0.002 0.1% reverse silence 1 0.002 0.1% reverse stat 2>&1 |
+        silence 1 0.002 0.1% -1 0.002 0.1% stat 2>&1 |
         awk -F: '/^Length \(seconds\)/ { seconds = $2 }
                  /^Maximum amplitude/ { peak = $2 }
                  /^Rough +frequency/ { hz = $2 }

@@ -1,7 +1,11 @@
 #include <QDir>
 
+#include <map>
+#include <set>
+
 #include "editor_fixture.h"
 #include "file_lookup.h"
+#include "file_size_limit.h"
 #include "save_theme.h"
 #include "test_files.h"
 #include "theme_description_rules.h"
@@ -62,6 +66,39 @@ TEST(SaveTheme, WritesTheFilesRecordForRecordAndLeavesHigherObjectsOfAnEarlierSa
     const ThemeReadResult read = readThemePackage(program.path(), "Five");
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value().objects.size(), 3u);
+}
+
+TEST(SaveTheme, ASaveCutShortAnywhereLeavesEveryFileWholeOldOrNew)
+{
+    ScratchFolder program;
+    Workspace newer = craftedWorkspace();
+    newer.ObjX[0] = 1234;
+    newer.objects[0].imgSprS = Surface(5, 4, rgb(0, 200, 0));
+    newer.background = Surface(9, 7, rgb(1, 2, 3));
+    ASSERT_TRUE(saveTheme(program.path(), newer, {"New", "d", "On"}).empty());
+    ASSERT_TRUE(saveTheme(program.path(), craftedWorkspace(), {"Cut", "d", "On"}).empty());
+    const auto contents = [&](const std::string& theme) {
+        std::map<QString, std::string> files;
+        for (const QString& name : filesOf(program.file(theme)))
+            files[name] = readBytes(program.file(theme) + "/" + name.toStdString());
+        return files;
+    };
+    const auto newFiles = contents("New"), oldFiles = contents("Cut");
+    std::set<rlim_t> cuts{0};
+    for (const auto& [name, bytes] : newFiles)
+        cuts.insert({bytes.size() / 2, bytes.size() - 1, bytes.size()});
+    for (const rlim_t cut : cuts) {
+        std::vector<std::string> failures;
+        {
+            FileSizeLimit limit(cut);
+            failures = saveTheme(program.path(), newer, {"Cut", "d", "On"});
+        }
+        const auto now = contents("Cut");
+        ASSERT_EQ(now.size(), oldFiles.size()) << cut;  // nothing half-written left beside them
+        for (const auto& [name, bytes] : now)
+            EXPECT_TRUE(bytes == oldFiles.at(name) || bytes == newFiles.at(name)) << name.toStdString() << " " << cut;
+        EXPECT_EQ(failures.empty(), cut == *cuts.rbegin()) << cut;
+    }
 }
 
 TEST(SaveTheme, RefusesNamesThatAreNoFolderAndTextsWithQuotes)

@@ -11,11 +11,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const HighScoreTable table =
-        parseHighScores(decodeThemeText(std::string_view(reinterpret_cast<const char*>(data), size)));
+        parseHighScores(decodeThemeText(std::string_view(reinterpret_cast<const char*>(data), size))).table;
     std::string written;
     for (const HighScoreRow& row : table)
         written += textRecord(row.name) + textRecord(row.date) + textRecord(row.time);
-    const HighScoreTable again = parseHighScores(written);
+    const HighScoreTable again = parseHighScores(written).table;
     for (int row = 0; row < kHighScoreRows; ++row) {
         if (again[row].time != table[row].time)
             std::abort();

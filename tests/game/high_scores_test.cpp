@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
+#include "file_size_limit.h"
 #include "high_score_table.h"
 #include "score_time.h"
 #include "test_files.h"
@@ -31,8 +33,9 @@ TEST(HighScoreFile, RoundTripKeepsCommasAndQuotesStoresPointsAndADamagedFileKeep
     const std::string path = folder.file("HighScores.ini");
     // Rows 0 to 3, a row a line, so that a failure shows them whole.
     const auto rowsRead = [&] {
-        const HighScoreTable read = readHighScoreFile(path).value();
-        std::string text;
+        const StoredHighScores stored = readHighScoreFile(path).value();
+        const HighScoreTable& read = stored.table;
+        std::string text = std::to_string(stored.unreadableRows) + " unreadable\n";
         for (int row = 0; row < 4; ++row)
             text += read[row].name + '|' + read[row].date + '|' + read[row].time + '\n';
         return text;
@@ -42,14 +45,39 @@ TEST(HighScoreFile, RoundTripKeepsCommasAndQuotesStoresPointsAndADamagedFileKeep
     const std::string bytes = readBytes(path);
     EXPECT_EQ(bytes.rfind("\"Smith, John\"\r\n\"06/12/2026\"\r\n\"12.5\"\r\n", 0), 0u);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 30);  // 30 records, a line each
-    EXPECT_EQ(rowsRead(), "Smith, John|06/12/2026|12.5\nThe \"Ace\"|06/12/2026|20\n||30.25\nNobody|00/00/00|100\n");
+    EXPECT_EQ(rowsRead(),
+              "0 unreadable\nSmith, John|06/12/2026|12.5\nThe \"Ace\"|06/12/2026|20\n||30.25\nNobody|00/00/00|100\n");
 
-    // A comma-locale time reads as the same number; row 1's time is empty and row 3 is cut short: both take the
-    // defaults.
+    // A comma-locale time reads as the same number; row 1's time is no number, row 3 is cut short and rows 4 to
+    // 9 are missing: they take the defaults.
     writeBytes(path,
-               "\"Ann\"\r\n\"d1\"\r\n\"12,5\"\r\n\"Bob\"\r\n\"d2\"\r\n\"\"\r\n\"Cy\"\r\n\"d3\"\r\n\"44.25\"\r\n"
+               "\"Ann\"\r\n\"d1\"\r\n\"12,5\"\r\n\"Bob\"\r\n\"d2\"\r\n\"x1\"\r\n\"Cy\"\r\n\"d3\"\r\n\"44.25\"\r\n"
                "\"Dee\"\r\n");
-    EXPECT_EQ(rowsRead(), "Ann|d1|12.5\nNobody|00/00/00|100\nCy|d3|44.25\nNobody|00/00/00|100\n");
+    EXPECT_EQ(rowsRead(), "8 unreadable\nAnn|d1|12.5\nNobody|00/00/00|100\nCy|d3|44.25\nNobody|00/00/00|100\n");
+}
+
+TEST(HighScoreFile, ASaveCutShortAnywhereLeavesThePreviousFileWhole)
+{
+    ScratchFolder folder;
+    const std::string path = folder.file("HighScores.ini");
+    HighScoreTable table;
+    table[0] = {"Ann", "01/02/26", "12.5"};
+    ASSERT_FALSE(writeHighScoreFile(path, table));
+    const std::string before = readBytes(path);
+    table[0].name = "Bob, who typed a longer name";
+    ASSERT_FALSE(writeHighScoreFile(folder.file("whole"), table));
+    const std::string after = readBytes(folder.file("whole"));
+    for (rlim_t cut = 0; cut <= after.size(); ++cut) {
+        std::optional<std::string> failure;
+        {
+            FileSizeLimit limit(cut);
+            failure = writeHighScoreFile(path, table);
+        }
+        ASSERT_EQ(readBytes(path), failure ? before : after) << cut;
+        ASSERT_EQ(failure.has_value(), cut < after.size()) << cut;
+    }
+    const auto entries = std::filesystem::directory_iterator(folder.path());
+    EXPECT_EQ(std::distance(std::filesystem::begin(entries), std::filesystem::end(entries)), 2);  // no leftovers
 }
 
 TEST(ScoreTime, RoundedToHundredthsShownShortestAndReadWithEitherPoint)

@@ -7,7 +7,7 @@ class ScoreEntry : public Theme1Game {
 protected:
     HighScoreTable stored(const std::string& theme) const
     {
-        return readHighScoreFile(themeFile(theme, ThemeFiles::kHighScores)).value_or(HighScoreTable{});
+        return readHighScoreFile(themeFile(theme, ThemeFiles::kHighScores)).value_or(StoredHighScores{}).table;
     }
 
     // Makes the folder refuse new files while its files stay writable, or undoes that: by permissions for a

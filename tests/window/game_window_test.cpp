@@ -106,11 +106,11 @@ void GameWindowTest::scriptedRoundOnTheShippedTheme()
 
     QVERIFY(m_window->highScorePanel()->isVisible());
     QCOMPARE(m_window->highScorePanel()->nameText(0), QStringLiteral("Window Tester"));
-    const std::optional<HighScoreTable> saved =
+    const std::optional<StoredHighScores> saved =
         readHighScoreFile(m_folder.filePath("Theme1/HighScores.ini").toStdString());
     QVERIFY(saved.has_value());
-    QCOMPARE(QString::fromStdString((*saved)[0].name), QStringLiteral("Window Tester"));
-    QCOMPARE(timeValue((*saved)[0].time), double(objects));
+    QCOMPARE(QString::fromStdString(saved->table[0].name), QStringLiteral("Window Tester"));
+    QCOMPARE(timeValue(saved->table[0].time), double(objects));
 
     QTest::mouseClick(m_window->highScorePanel()->closeButton(), Qt::LeftButton);
     QVERIFY(!m_window->highScorePanel()->isVisible());

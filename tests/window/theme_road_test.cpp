@@ -137,10 +137,10 @@ void ThemeRoadTest::aThemeSavedByTheEditorIsPlayedInTheGame()
     QTest::mouseClick(game.startButton(), Qt::LeftButton);
     QVERIFY(!prompts.messages.empty());
     QVERIFY(QString::fromStdString(prompts.messages.back().text).startsWith(QStringLiteral("Game Over")));
-    const std::optional<HighScoreTable> scores =
+    const std::optional<StoredHighScores> scores =
         readHighScoreFile(program.filePath("Road/" + QString::fromStdString(ThemeFiles::kHighScores)).toStdString());
     QVERIFY(scores.has_value());
-    QCOMPARE(QString::fromStdString((*scores)[0].name), QStringLiteral("Road Tester"));
+    QCOMPARE(QString::fromStdString(scores->table[0].name), QStringLiteral("Road Tester"));
 }
 
 QTEST_MAIN(ThemeRoadTest)

@@ -1,0 +1,267 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include "editor_window.h"
+#include "high_score_panel.h"
+#include "high_score_table.h"
+#include "registry_store.h"
+#include "round_script.h"
+
+namespace {
+
+struct Damage {
+    QString what;  // names the damaged file first
+    std::function<void(const QDir& theme)> apply;
+};
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void replace(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        QFAIL(qPrintable("cannot write " + path));
+}
+
+// A downloaded theme may come with any of these; each is made on a fresh copy of a good theme.
+std::vector<Damage> themeDamages(const QDir& good)
+{
+    std::vector<Damage> damages;
+    for (const QString& name : good.entryList(QDir::Files))
+        if (name.endsWith(".bmp") || name == "Theme.ini" || name == "Theme2.ini")
+            damages.push_back({name + " missing", [name](const QDir& theme) { QFile::remove(theme.filePath(name)); }});
+    const QByteArray foreign = contentOf(good.filePath("HitTube.wav"));
+    for (const QString& name : good.entryList({"*.bmp"})) {
+        const auto rewrite = [name](std::function<QByteArray(QByteArray)> change) {
+            return [name, change](const QDir& theme) {
+                replace(theme.filePath(name), change(contentOf(theme.filePath(name))));
+            };
+        };
+        damages.push_back({name + " truncated", rewrite([](QByteArray b) { return b.left(b.size() / 2); })});
+        damages.push_back({name + " empty", rewrite([](QByteArray) { return QByteArray(); })});
+        damages.push_back({name + " holding a sound", rewrite([foreign](QByteArray) { return foreign; })});
+        damages.push_back({name + " claiming 100000 x 100000", rewrite([](QByteArray b) {
+                               const char side[4] = {'\xA0', '\x86', '\x01', '\0'};
+                               return b.replace(18, 4, side, 4).replace(22, 4, side, 4);
+                           })});
+    }
+    const auto write = [](const QString& name, const QByteArray& bytes) {
+        return [name, bytes](const QDir& theme) { replace(theme.filePath(name), bytes); };
+    };
+    damages.push_back({"Theme.ini ragged", write("Theme.ini", "10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n")});
+    damages.push_back({"Theme.ini with a word", write("Theme.ini", "10\r\nten\r\n30\r\n40\r\n")});
+    damages.push_back({"Theme.ini out of range", write("Theme.ini", "10\r\n40000\r\n30\r\n40\r\n")});
+    damages.push_back({"Theme.ini of 22 groups", write("Theme.ini", QByteArray("1\r\n").repeated(88))});
+    damages.push_back({"Theme2.ini with one field", write("Theme2.ini", "5\r\n")});
+    return damages;
+}
+
+}  // namespace
+
+class BadInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void gameTellsOfEachDamagedThemeAndStillPlays();
+    void editorTellsOfEachDamagedThemeAndKeepsItsWork();
+    void gameKeepsWhatADamagedScoreFileHolds();
+    void gameTellsWhenAScoreCannotBeSavedAndStillShowsIt();
+
+private:
+    QString theme1() const { return m_program.filePath("Theme1"); }
+    void makeBroken(const Damage& damage);
+    void makeGame();
+    bool playRound();
+    static bool refuseWrites(const QStringList& paths, bool refuse);
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QDir m_program;
+    std::vector<Damage> m_damages;
+    QTemporaryDir m_settings;
+    FakeClock m_clock;
+    RecordingSound m_sound;
+    ScriptedPrompts m_prompts;
+    ScriptedQtPump m_pump;
+    RegistryStore m_registry{m_settings.path().toStdString()};
+    std::unique_ptr<FrmMain> m_game;
+    RoundScript m_round{m_pump, m_clock};
+};
+
+void BadInputTest::init()
+{
+    m_game.reset();
+    m_prompts = ScriptedPrompts();
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_program.setPath(m_folder->path());
+    QCOMPARE(QProcess::execute("cp", {"-r", QStringLiteral(PROGRAM_FOLDER_FOR_TESTS "/Theme1"), m_folder->path()}), 0);
+    m_damages = themeDamages(QDir(theme1()));
+}
+
+void BadInputTest::cleanup()
+{
+    refuseWrites({theme1(), theme1() + "/HighScores.ini"}, false);
+}
+
+void BadInputTest::makeBroken(const Damage& damage)
+{
+    QDir(m_program.filePath("Broken")).removeRecursively();
+    QCOMPARE(QProcess::execute("cp", {"-r", theme1(), m_program.filePath("Broken")}), 0);
+    damage.apply(QDir(m_program.filePath("Broken")));
+}
+
+void BadInputTest::makeGame()
+{
+    m_game = std::make_unique<FrmMain>(m_program.path().toStdString(),
+                                       FrmMainServices{m_clock, m_sound, m_pump, m_registry, &m_prompts});
+    m_round.setWindow(m_game.get());
+    m_pump.whenIdle = [this] {
+        if (m_pump.calls > 20000) {
+            QTest::qFail("the round did not end", __FILE__, __LINE__);
+            m_game->game().Form_Unload();
+        }
+    };
+    m_game->start();
+    m_game->show();
+}
+
+// A whole round on the theme on screen, every object delivered a second apart; true when it reached "Game Over".
+bool BadInputTest::playRound()
+{
+    m_pump.calls = 0;
+    m_pump.steps.push_back([] {});  // the theme load's own pass
+    for (int i = 0; i <= m_game->game().state().LastObj; ++i)
+        m_round.queueDelivery(i);
+    m_prompts.messages.clear();
+    QTest::mouseClick(m_game->startButton(), Qt::LeftButton);
+    return std::any_of(m_prompts.messages.begin(), m_prompts.messages.end(),
+                       [](const ScriptedPrompts::Message& m) { return m.text.rfind("Game Over", 0) == 0; });
+}
+
+void BadInputTest::gameTellsOfEachDamagedThemeAndStillPlays()
+{
+    makeGame();
+    for (const Damage& damage : m_damages) {
+        makeBroken(damage);
+        m_prompts.messages.clear();
+        m_prompts.chosenTheme = "Broken";
+        m_game->game().Image2_Click();
+        QVERIFY2(!m_prompts.messages.empty(), qPrintable(damage.what));
+        QVERIFY2(QString::fromStdString(m_prompts.messages.front().text).contains("Broken"), qPrintable(damage.what));
+        QVERIFY2(m_game->windowTitle() == "Vantor - Theme1", qPrintable(damage.what));
+        QVERIFY2(playRound(), qPrintable(damage.what));
+    }
+    // Details are shown on request, and there their damage is told; the theme itself plays.
+    makeBroken({"", [](const QDir& theme) { replace(theme.filePath("ThemeDetails.ini"), "\"About\r\nmore\r\n"); }});
+    m_game->game().Image2_Click();
+    QCOMPARE(m_game->windowTitle(), QStringLiteral("Vantor - Broken"));
+    m_prompts.messages.clear();
+    m_game->game().imgAbout_MouseUp(kRightButton);
+    QVERIFY(QString::fromStdString(m_prompts.messages.at(0).text).contains("damaged"));
+    QVERIFY(playRound());
+    // An empty "Theme.ini" is no damage but a theme without objects: it loads, and its round is over at once.
+    makeBroken({"", [](const QDir& theme) { replace(theme.filePath("Theme.ini"), ""); }});
+    m_game->game().Image2_Click();
+    QCOMPARE(m_game->windowTitle(), QStringLiteral("Vantor - Broken"));
+    QVERIFY(playRound());
+}
+
+void BadInputTest::editorTellsOfEachDamagedThemeAndKeepsItsWork()
+{
+    ScriptedPump pump;
+    EditorWindow window(m_program.path().toStdString(), {pump, &m_prompts});
+    window.editor().Form_Load();
+    const Workspace& workspace = window.editor().workspace();
+    QVERIFY(m_prompts.messages.empty());
+    window.action("mnuNew_Object")->trigger();
+    const Workspace before = workspace;
+    for (const Damage& damage : m_damages) {
+        makeBroken(damage);
+        m_prompts.chosenTheme = "Broken";
+        window.action("mnuLoad_Theme")->trigger();
+        QVERIFY2(m_prompts.messages.size() == 1, qPrintable(damage.what));
+        const QString text = QString::fromStdString(m_prompts.messages.front().text);
+        QVERIFY2(text.contains("Broken") && text.contains(damage.what.section(' ', 0, 0)), qPrintable(text));
+        QVERIFY2(workspace.objectCount() == before.objectCount() && workspace.ObjX == before.ObjX &&
+                     workspace.background == before.background && workspace.ThemeName == before.ThemeName,
+                 qPrintable(damage.what));
+        m_prompts.messages.clear();
+    }
+    m_prompts.chosenTheme = "Theme1";
+    window.action("mnuLoad_Theme")->trigger();
+    QVERIFY(m_prompts.messages.empty());
+    QCOMPARE(workspace.objectCount(), 6);
+}
+
+void BadInputTest::gameKeepsWhatADamagedScoreFileHolds()
+{
+    const QString scores = theme1() + "/HighScores.ini";
+    const QByteArray good = contentOf(scores);
+    const QByteArray firstRecord = "\"Ann\"\r\n\"01/02/26\"\r\n\"99.5\"\r\n";
+    const std::tuple<const char*, QByteArray, int> files[] = {
+        {"cut inside a quoted record", firstRecord + "\"Bo", 9},
+        {"of 200 rows", firstRecord.repeated(200), 0},
+        {"of binary garbage", QByteArray("\x00\xff\"\x01\r\x89PNG\x1a", 9).repeated(50), 10},
+    };
+    makeGame();
+    for (const auto& [what, bytes, unreadable] : files) {
+        replace(scores, bytes);
+        m_prompts.messages.clear();
+        m_prompts.chosenTheme = "Theme1";
+        m_game->game().Image2_Click();
+        const QString told = m_prompts.messages.empty() ? "" : QString::fromStdString(m_prompts.messages[0].text);
+        QVERIFY2(unreadable ? told.startsWith(QString::number(unreadable) + " of the 10 rows") : told.isEmpty(), what);
+        const bool hadAnn = bytes.startsWith(firstRecord);
+        QVERIFY2((m_game->game().highScores()[0].name == "Ann") == hadAnn, what);
+        m_prompts.answers = {"Cy"};
+        QVERIFY2(playRound(), what);
+        const HighScoreTable saved = readHighScoreFile(scores.toStdString()).value_or(StoredHighScores{}).table;
+        QVERIFY2(saved[0].name == "Cy" && (saved[1].name == "Ann") == hadAnn, what);
+        replace(scores, good);
+    }
+}
+
+void BadInputTest::gameTellsWhenAScoreCannotBeSavedAndStillShowsIt()
+{
+    makeGame();
+    const QString scores = theme1() + "/HighScores.ini";
+    const QByteArray before = contentOf(scores);
+    if (!refuseWrites({theme1(), scores}, true))
+        QSKIP("no way to make a folder and its file refuse writes here");
+    m_prompts.answers = {"Dee"};
+    QVERIFY(playRound());
+    QCOMPARE(m_prompts.messages.size(), std::size_t{2});
+    QCOMPARE(m_prompts.messages[1].title, std::string("Score not saved"));
+    QCOMPARE(m_game->highScorePanel()->nameText(0), QStringLiteral("Dee"));
+    QCOMPARE(contentOf(scores), before);
+    refuseWrites({theme1(), scores}, false);
+    QVERIFY(playRound());
+}
+
+// By permissions for a user, and by the immutable attribute for root, whom permissions do not stop. True when
+// the first path refuses a new file and the others refuse writes.
+bool BadInputTest::refuseWrites(const QStringList& paths, bool refuse)
+{
+    for (const QString& path : paths) {
+        QProcess::execute("chattr", {refuse ? "+i" : "-i", path});
+        QFile::setPermissions(path,
+                              QFile::ReadOwner | QFile::ExeOwner | (refuse ? QFile::Permissions() : QFile::WriteOwner));
+    }
+    bool refused = !QFile(paths.front() + "/probe").open(QIODevice::WriteOnly);
+    for (const QString& path : paths.mid(1))
+        refused = refused && !QFile(path).open(QIODevice::Append);
+    return refused;
+}
+
+QTEST_MAIN(BadInputTest)
+#include "bad_input_test.moc"
