@@ -26,22 +26,11 @@ public:
     void setWindow(FrmMain* window) { m_window = window; }
 
     // Hovers over the object's tube to make it current, presses on a solid pixel of the object, lifts it clear
-    // of its tube, carries it into the box, and lets go a second later on the test's clock.
-    void queueDelivery(int object)
+    // of its tube, carries it into the box, and lets go `heldMs` later on the test's clock.
+    void queueDelivery(int object, std::int64_t heldMs = 1000)
     {
-        m_pump.steps.push_back([this, object] {
-            const GameState& state = m_window->game().state();
-            post(QEvent::MouseMove, QPointF(state.ContX[object] + 1.5, state.ContY[object] + 1.5), Qt::NoButton);
-        });
-        m_pump.steps.push_back([this, object] {
-            m_hand = solidPointOf(object);
-            post(QEvent::MouseButtonPress, m_hand, Qt::LeftButton);
-            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
-        });
-        m_pump.steps.push_back([this, object] {
-            m_hand.ry() -= m_window->game().pictures().PicCont[object].height() + 4;
-            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
-        });
+        queuePickUp(object);
+        queueLift(object);
         m_pump.steps.push_back([this, object] {
             const Game& game = m_window->game();
             const Surface& box = game.pictures().PicPlainSprite[0];
@@ -53,11 +42,57 @@ public:
             m_hand = boxCentre + (m_hand - objectCentre);
             post(QEvent::MouseMove, m_hand, Qt::LeftButton);
         });
-        m_pump.steps.push_back([this] { m_clock.advance(1000); });
-        m_pump.steps.push_back([this] { post(QEvent::MouseButtonRelease, m_hand, Qt::NoButton); });
+        m_pump.steps.push_back([this, heldMs] {
+            m_clock.advance(heldMs);
+            post(QEvent::MouseButtonRelease, m_hand, Qt::NoButton);
+        });
+    }
+
+    // Picks the object up and pushes it sideways into its tube's wall, then lets go.
+    void queueWallTouch(int object)
+    {
+        queuePickUp(object);
+        m_pump.steps.push_back([this, object] {
+            m_hand.rx() += m_window->game().pictures().PicCont[object].width() / 2.0;
+            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
+        });
+        queueRelease();
+    }
+
+    // Picks the object up, lifts it clear of its tube and lets go there, outside the box.
+    void queueReleaseOutside(int object)
+    {
+        queuePickUp(object);
+        queueLift(object);
+        queueRelease();
     }
 
 private:
+    // One pass: the events arrive in order, and no frame has to come between hovering and pressing.
+    void queuePickUp(int object)
+    {
+        m_pump.steps.push_back([this, object] {
+            const GameState& state = m_window->game().state();
+            post(QEvent::MouseMove, QPointF(state.ContX[object] + 1.5, state.ContY[object] + 1.5), Qt::NoButton);
+            m_hand = solidPointOf(object);
+            post(QEvent::MouseButtonPress, m_hand, Qt::LeftButton);
+            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
+        });
+    }
+
+    void queueLift(int object)
+    {
+        m_pump.steps.push_back([this, object] {
+            m_hand.ry() -= m_window->game().pictures().PicCont[object].height() + 4;
+            post(QEvent::MouseMove, m_hand, Qt::LeftButton);
+        });
+    }
+
+    void queueRelease()
+    {
+        m_pump.steps.push_back([this] { post(QEvent::MouseButtonRelease, m_hand, Qt::NoButton); });
+    }
+
     void post(QEvent::Type type, QPointF at, Qt::MouseButtons held)
     {
         SurfaceCanvas* canvas = m_window->canvas();
