@@ -2,7 +2,6 @@
 
 #include <QDir>
 
-#include "atomic_file.h"
 #include "file_lookup.h"
 #include "test_files.h"
 #include "theme_folders.h"
@@ -21,15 +20,6 @@ TEST(FileLookup, ExactNameFirstThenAnyLetterCaseAndOneSeparatorBetween)
     EXPECT_EQ(findInFolder(folder.path(), "pS.bmp"), folder.file("pS.bmp"));
     EXPECT_EQ(std::tuple(joinPath("/themes", "Theme1"), joinPath("/themes/", "Theme1"), joinPath("", "Theme1")),
               std::tuple("/themes/Theme1", "/themes/Theme1", "Theme1"));
-}
-
-TEST(AtomicFile, ReplacesTheWholeFileLeavingNoTemporaryFile)
-{
-    ScratchFolder folder;
-    writeBytes(folder.file("Theme.ini"), "a much longer old content\r\n");
-    EXPECT_FALSE(writeFileAtomically(folder.file("Theme.ini"), "1\r\n"));
-    EXPECT_EQ(readBytes(folder.file("Theme.ini")), "1\r\n");
-    EXPECT_EQ(QDir(QString::fromStdString(folder.path())).entryList(QDir::Files).size(), 1);
 }
 
 TEST(ThemeFolders, EveryVisibleSubfolderInNaturalOrderIgnoringCase)

@@ -27,7 +27,7 @@ TEST(NumberRecord, PlainDecimalsInRangeRoundHalvesToEvenIntoSixteenBitsAndAnythi
         EXPECT_FALSE(toInt16(value)) << value;
 }
 
-TEST(RecordReader, LinesEndInCrLfLfOrCrAndTheLastEndMakesNoLine)
+TEST(RecordReader, LinesEndInCrLfLfOrCrAndFieldsAreQuotedTextsOrValuesEachOnTheLineWhereItStarts)
 {
     RecordReader reader("a\r\nb\nc\rd\r\n\r\ne\r\n \r\n\t\r\n");
     for (const char* expected : {"a", "b", "c", "d", "", "e"})
@@ -37,11 +37,9 @@ TEST(RecordReader, LinesEndInCrLfLfOrCrAndTheLastEndMakesNoLine)
     EXPECT_EQ(reader.readLine(), "\t");
     EXPECT_TRUE(reader.atEnd());
     EXPECT_FALSE(reader.readLine());
-}
 
-TEST(RecordReader, FieldsAreQuotedTextsOrCommaSeparatedValuesEachOnTheLineWhereItStarts)
-{
-    // Each field read is shown with the line number the reader gives for it.
+    // Fields are quoted texts or comma-separated values, each on the line where it starts. Each field read is shown
+    // with the line number the reader gives for it.
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"120,80\r\n", {"120@1", "80@1"}},
         {"120\r\n80\r\n", {"120@1", "80@2"}},

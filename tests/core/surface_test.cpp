@@ -6,7 +6,7 @@
 #include "raster_op.h"
 #include "surface.h"
 
-TEST(Surface, PixelsOutsideAreAbsentAndCannotBeSetAndNegativeSizesAreEmpty)
+TEST(Surface, PixelsOutsideAreAbsentNegativeSizesAreEmptyAndClearAndResizeFillWithTheBackground)
 {
     Surface surface(3, 2, kBlack);
     for (const auto& [x, y] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{3, 0}, std::pair{0, 2}, std::pair{3, 2},
@@ -20,11 +20,9 @@ TEST(Surface, PixelsOutsideAreAbsentAndCannotBeSetAndNegativeSizesAreEmpty)
     EXPECT_NE(Surface(2, 3), Surface(3, 2));
     EXPECT_EQ(std::tuple(Surface(-3, 4).width(), Surface(-3, 4).isEmpty(), Surface(4, 0).isEmpty()),
               std::tuple(0, true, true));
-}
 
-TEST(Surface, ClearAndResizeFillWithTheCurrentBackground)
-{
-    Surface surface(3, 2, kWhite);
+    // Clear and resize fill with the current background.
+    surface = Surface(3, 2, kWhite);
     for (int i = 0; i < 6; ++i)
         surface.setPixel(i % 3, i / 3, rgb(i, 0, 7));
     const Surface original = surface;

@@ -12,16 +12,6 @@ namespace {
 
 constexpr char kName[] = "Meadow";
 
-// All that a package holds but its sounds, in a form that can be compared and printed.
-auto fields(const ThemePackage& p)
-{
-    std::vector<std::tuple<int, int, int, int, Surface, Surface, Surface, Surface>> objects;
-    for (const ThemeObject& o : p.objects)
-        objects.emplace_back(o.objX, o.objY, o.contX, o.contY, o.picture, o.mask, o.tube, o.tubeMask);
-    return std::tuple(objects, p.background, p.boxX, p.boxY, p.boxPicture, p.boxMask, p.hasDetails, p.description,
-                      p.dateLine);
-}
-
 // Theme kName in a program folder of its own, written from a package of `objects` objects in a row, each of its
 // own colour and place, so that a mix-up shows. The box stands at the ends of the 16-bit range and the description
 // spans lines and holds a comma, so that the file syntax shows too.
@@ -42,7 +32,7 @@ struct ThemeFolder {
     {
         const ThemeReadResult result = read();
         ASSERT_TRUE(result) << result.error().message;
-        EXPECT_EQ(fields(result.value()), fields(package));
+        EXPECT_EQ(packageFields(result.value()), packageFields(package));
     }
 
     ScratchFolder program;

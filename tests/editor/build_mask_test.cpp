@@ -34,7 +34,7 @@ TEST(BuildMask, KeyColourBecomesWhiteAndTransparentEverywhereElseIsShape)
     };
     for (const Case& c : cases) {
         Surface pictureOut;
-        Surface maskOut(1, 1, kWhite);
+        Surface maskOut(1, 3, kWhite);
         BuildMask(pictureOut, maskOut, picture(c.source, c.key), c.key);
         EXPECT_EQ(pictureOut, picture(c.picture, c.key)) << c.source[0];
         EXPECT_EQ(maskOut, picture(c.mask, c.key)) << c.source[0];

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "canvas_drag.h"
 #include "mouse_buttons.h"
 #include "workspace.h"
@@ -11,43 +13,23 @@ namespace {
 Workspace craftedWorkspace(bool showBox)
 {
     Workspace ws;
-    ObjectPictures& object = ws.objects.front();
-    object.imgSprS = Surface(10, 10, rgb(200, 0, 0));
-    object.imgSprM = Surface(10, 10, kBlack);
-    object.imgSprM.setPixel(0, 0, rgb(16, 16, 16));
-    object.ImgContS = Surface(24, 22, kWhite);
-    object.imgContM = Surface(24, 22, kWhite);
-    ws.ObjX[0] = ws.ObjY[0] = 50;
-    ws.ContX[0] = ws.ContY[0] = 40;
-    ws.PicPlainS = Surface(20, 20, rgb(0, 0, 200));
-    ws.picPlainM = Surface(20, 20, kBlack);
-    ws.BoxX = 150;
-    ws.BoxY = 20;
-    ws.ShowBox = showBox;
+    ws.objects[0] = {Surface(10, 10, rgb(200, 0, 0)), Surface(10, 10, kBlack), Surface(24, 22, kWhite),
+                     Surface(24, 22, kWhite)};
+    ws.objects[0].imgSprM.setPixel(0, 0, rgb(16, 16, 16));
+    std::tie(ws.ObjX[0], ws.ObjY[0], ws.ContX[0], ws.ContY[0], ws.BoxX, ws.BoxY) = std::tuple(50, 50, 40, 40, 150, 20);
+    std::tie(ws.PicPlainS, ws.picPlainM, ws.ShowBox) = std::tuple(Surface(20, 20), Surface(20, 20, kBlack), showBox);
     return ws;
 }
-
-struct Step {
-    char kind;  // 'd' left button down, 'D' right button down, 'm' move, 'u' button up
-    double x;
-    double y;
-};
-
-struct Expected {
-    int objX, objY, boxX, boxY, contX, contY;
-};
 
 }  // namespace
 
 TEST(CanvasDrag, MovesTheObjectAndTheBoxByTheirMasks)
 {
-    struct Case {
-        const char* name;
-        bool showBox;
-        std::vector<Step> steps;
-        Expected expected;
-    };
-    const Case cases[] = {
+    // Each step: 'd' left button down, 'D' right button down, 'm' move or 'u' button up, at (x, y); then where
+    // the object, the box and the tube are: object X, Y, box X, Y, tube X, Y.
+    using Steps = std::vector<std::tuple<char, double, double>>;
+    using Places = std::array<int, 6>;
+    const std::tuple<const char*, bool, Steps, Places> cases[] = {
         {"a move without a press drags nothing", true, {{'m', 55, 55}, {'m', 60, 60}}, {50, 50, 150, 20, 40, 40}},
         {"pressed beside it, then onto it: the object jumps by the travel since the press",
          true,
@@ -80,21 +62,17 @@ TEST(CanvasDrag, MovesTheObjectAndTheBoxByTheirMasks)
          {{'D', 55, 55}, {'m', 60, 60}, {'u', 60, 60}},
          {50, 50, 150, 20, 45, 43}},
     };
-    for (const Case& c : cases) {
-        Workspace ws = craftedWorkspace(c.showBox);
+    for (const auto& [name, showBox, steps, expected] : cases) {
+        Workspace ws = craftedWorkspace(showBox);
         CanvasDrag drag;
-        for (const Step& step : c.steps) {
-            if (step.kind == 'd' || step.kind == 'D')
-                drag.press(ws, step.kind == 'd' ? kLeftButton : kRightButton, step.x, step.y);
-            else if (step.kind == 'm')
-                drag.move(ws, step.x, step.y);
-            else
+        for (const auto& [kind, x, y] : steps) {
+            if (kind == 'm')
+                drag.move(ws, x, y);
+            else if (kind == 'u')
                 drag.release(ws);
+            else
+                drag.press(ws, kind == 'd' ? kLeftButton : kRightButton, x, y);
         }
-        const Expected actual{ws.ObjX[0], ws.ObjY[0], ws.BoxX, ws.BoxY, ws.ContX[0], ws.ContY[0]};
-        EXPECT_EQ(std::vector<int>({actual.objX, actual.objY, actual.boxX, actual.boxY, actual.contX, actual.contY}),
-                  std::vector<int>({c.expected.objX, c.expected.objY, c.expected.boxX, c.expected.boxY,
-                                    c.expected.contX, c.expected.contY}))
-            << c.name;
+        EXPECT_EQ((Places{ws.ObjX[0], ws.ObjY[0], ws.BoxX, ws.BoxY, ws.ContX[0], ws.ContY[0]}), expected) << name;
     }
 }

@@ -1,7 +1,6 @@
 #include "default_tube.h"
 #include "editor_fixture.h"
 #include "editor_layout.h"
-#include "mouse_buttons.h"
 #include "picture_file.h"
 
 namespace {
@@ -26,6 +25,7 @@ TEST_F(EditorCommands, NewObjectCopiesObject1UpTo21ThenRefusesAndNewKeepsObject1
 {
     startUpOnTheme1(3);
     editor.CurSpr_Click(1);
+    editor.CurSpr_Click(3);  // no such row
     for (int i = 3; i <= 21; ++i)
         editor.mnuNew_Object_Click();
     ASSERT_EQ(ws().objectCount(), 21);
@@ -55,8 +55,9 @@ TEST_F(EditorCommands, NewPicturesGetTubesAndMasksFromTheirCornerAndTheBackgroun
     ASSERT_FALSE(savePictureBmp(keyedPicture(), figure));
     ASSERT_FALSE(savePictureBmp(Surface(400, 300, rgb(1, 2, 3)), background));
     const Workspace before = ws();
-    prompts.pictures = {std::nullopt, programFolder() + "/missing.bmp", figure, background, figure};
+    prompts.pictures = {std::nullopt, programFolder() + "/missing.bmp", figure, std::nullopt, background, figure};
 
+    editor.imgPreview_Click(3);  // no such row: nothing is asked
     editor.imgPreview_Click(1);  // cancelled
     editor.imgPreview_Click(1);  // unreadable: named in a message
     EXPECT_TRUE(ws().objects[1].imgSprS == before.objects[1].imgSprS && ws().CurObj == 0);
@@ -73,24 +74,11 @@ TEST_F(EditorCommands, NewPicturesGetTubesAndMasksFromTheirCornerAndTheBackgroun
     editor.picCanvas_MouseUp();
     EXPECT_EQ(ws().ContY[1], ws().ObjY[1] - makeDefaultTube(12, 8).picture.height() + 5 + 8);
 
+    editor.mnuChgBG_Click();  // cancelled
+    EXPECT_EQ(view.canvasSize, std::pair(0, 0));
     editor.mnuChgBG_Click();
     EXPECT_EQ(view.canvasSize, std::pair(400, 300));
     EXPECT_EQ(view.clientSize, std::pair(264 + 305 + 10, 8 + 241 + 10));  // the window keeps its size
     editor.mnuChgBox_Click();
     EXPECT_TRUE(ws().picPlainM == keyedPicture(true) && ws().BoxX == before.BoxX);
-}
-
-TEST_F(EditorCommands, DragMovesTheCurrentObjectAndItsRowsLabels)
-{
-    startUpOnTheme1(3);
-    editor.CurSpr_Click(1);
-    const int x = ws().ObjX[1];
-    const int y = ws().ObjY[1];
-    editor.picCanvas_MouseDown(kLeftButton, x + 4, y + 4);
-    editor.picCanvas_MouseMove(x + 5, y + 5);
-    editor.picCanvas_MouseMove(x + 11, y + 1);
-    EXPECT_EQ(std::pair(editor.objectList().labels[1].x, editor.objectList().labels[1].y),
-              std::pair(std::to_string(x + 7), std::to_string(y - 3)));
-    EXPECT_EQ(editor.objectList().labels[0].x, "0");
-    EXPECT_EQ(view.labelRows, std::vector<int>({1, 1}));
 }

@@ -20,7 +20,7 @@ public:
         ++presents;
     }
     void showObjectList() override {}
-    void showRowLabels(int row) override { labelRows.push_back(row); }
+    void showRowLabels(int) override {}
     void showCurrentObject() override {}
     void showBoxCheck(bool) override {}
     void closeWindow() override {}
@@ -30,7 +30,6 @@ public:
     std::pair<int, int> clientSize{0, 0};
     Surface shown;
     int presents = 0;
-    std::vector<int> labelRows;
 };
 
 // A row theme whose object pictures stand on white, as the editor expects of a picture: their masks derived

@@ -19,17 +19,6 @@ ThemePackage themeWithOwnTubes(int count)
     return package;
 }
 
-// Shows frames until the script ends, counting how often the loop waits for an event instead of drawing.
-class WaitCountingPump : public ScriptedPump {
-public:
-    void waitForEvents() override
-    {
-        ++waits;
-        processPendingEvents();
-    }
-    int waits = 0;
-};
-
 }  // namespace
 
 using EditorLoading = EditorFixture;
@@ -70,10 +59,10 @@ TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndFailuresOrCancelKeepTheWorks
     writeTheme(programFolder(), "Other", themeWithOwnTubes(5));
     prompts.chosenTheme = "Other";
     editor.mnuLoad_Theme_Click();
-    ASSERT_EQ(ws().objectCount(), 5);
+    ASSERT_EQ(std::pair(ws().objectCount(), editor.objectList().rows()), std::pair(5, 5));
     EXPECT_EQ(ws().objects[4].ImgContS, Surface(30, 30, rgb(255, 0, 0)));
-    EXPECT_EQ(ws().ThemeName, "Other");
-    EXPECT_EQ(editor.objectList().rows(), 5);
+    EXPECT_EQ(std::pair(ws().ThemeName, editor.objectList().marked),
+              std::pair(std::string("Other"), std::optional<int>(0)));
 
     editor.mnuNew_Object_Click();
     const Workspace edited = ws();
@@ -86,58 +75,44 @@ TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndFailuresOrCancelKeepTheWorks
     prompts.chosenTheme = "Broken";
     editor.mnuLoad_Theme_Click();
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].text.find("/Broken"), std::string::npos);
-    EXPECT_NE(prompts.messages[0].text.find(ThemeFiles::kPositions), std::string::npos);
-    EXPECT_EQ(ws().objectCount(), 6);
-    EXPECT_EQ(ws().ObjX, edited.ObjX);
-    EXPECT_EQ(ws().objects[5].imgSprS, edited.objects[5].imgSprS);
-    EXPECT_EQ(ws().ThemeName, "Other");
-}
+    const std::string& text = prompts.messages[0].text;
+    EXPECT_TRUE(text.find("/Broken") != std::string::npos && text.find(ThemeFiles::kPositions) != std::string::npos);
+    EXPECT_TRUE(ws().objectCount() == 6 && ws().ObjX == edited.ObjX && ws().ThemeName == "Other" &&
+                ws().objects[5].imgSprS == edited.objects[5].imgSprS);
 
-TEST_F(EditorLoading, AThemeWithoutObjectsKeepsObject1AndTheBackground)
-{
-    startUpOnTheme1(3);
+    // A theme without objects keeps object 1 and the background, and takes its box.
     ThemePackage empty = makeRowTheme(0);
     empty.boxPicture = Surface(7, 7, rgb(9, 9, 9));
     writeTheme(programFolder(), "Empty", empty);
-    const Workspace before = ws();
     prompts.chosenTheme = "Empty";
     editor.mnuLoad_Theme_Click();
     ASSERT_EQ(ws().objectCount(), 1);
-    EXPECT_EQ(ws().objects[0].imgSprS, before.objects[0].imgSprS);
-    EXPECT_EQ(ws().ObjX[0], before.ObjX[0]);
-    EXPECT_EQ(ws().background, before.background);
-    EXPECT_EQ(ws().PicPlainS, Surface(7, 7, rgb(9, 9, 9)));
+    EXPECT_TRUE(ws().objects[0].imgSprS == edited.objects[0].imgSprS && ws().ObjX[0] == edited.ObjX[0]);
+    EXPECT_TRUE(ws().background == edited.background && ws().PicPlainS == Surface(7, 7, rgb(9, 9, 9)));
 }
 
-TEST(EditorRenderLoop, ShowsTheCanvasAndWaitsWhileNothingChanges)
-{
-    QTemporaryDir folder;
-    writeTheme(folder.path().toStdString(), "Theme1", framedRowTheme(2));
-    ScriptedPrompts prompts;
-    WaitCountingPump pump;
-    RecordingEditorView view;
-    Editor editor(folder.path().toStdString(), {prompts, pump, view});
-    editor.Form_Load();
+using EditorRenderLoop = EditorFixture;
 
+TEST_F(EditorRenderLoop, ShowsTheCanvasAndWaitsWhileNothingChanges)
+{
+    startUpOnTheme1(2);
     std::vector<Surface> frames;
     pump.steps = {[&] { frames.push_back(view.shown); },  // after the first frame
                   [] {},                                  // the same frame would follow: the loop waits
                   [&] { editor.mnuShowBox_Click(); }, [&] { frames.push_back(view.shown); },
                   [&] { editor.Form_Unload(); }};
     editor.RenderLoop();
-    EXPECT_EQ(view.presents, 2);
-    EXPECT_EQ(pump.waits, 3);
+    EXPECT_EQ(std::tuple(view.presents, editor.framesShown(), pump.waits, editor.isRendering()),
+              std::tuple(2, 2, 3, false));
     ASSERT_EQ(frames.size(), 2u);
 
-    const Workspace& ws = editor.workspace();
     const Surface& first = frames[0];
     EXPECT_EQ(std::pair(first.width(), first.height()), std::pair(305, 241));
     EXPECT_EQ(first.pixel(250, 150), kWhite);          // beyond the 200 x 120 background
     EXPECT_EQ(first.pixel(100, 10), rgb(30, 90, 30));  // the background
-    EXPECT_EQ(first.pixel(ws.BoxX + 1, ws.BoxY + 1), rgb(150, 75, 0));
-    EXPECT_EQ(first.pixel(ws.ObjX[0] + 5, ws.ObjY[0] + 5), ws.objects[0].imgSprS.pixel(5, 5));
-    EXPECT_EQ(first.pixel(ws.ContX[0], ws.ContY[0] + 1), kDefaultTubeColour);
-    EXPECT_EQ(first.pixel(ws.ObjX[1] + 5, ws.ObjY[1] + 5), rgb(30, 90, 30));  // only the current object
-    EXPECT_EQ(frames[1].pixel(ws.BoxX + 1, ws.BoxY + 1), rgb(30, 90, 30));    // the box hidden
+    EXPECT_EQ(first.pixel(ws().BoxX + 1, ws().BoxY + 1), rgb(150, 75, 0));
+    EXPECT_EQ(first.pixel(ws().ObjX[0] + 5, ws().ObjY[0] + 5), ws().objects[0].imgSprS.pixel(5, 5));
+    EXPECT_EQ(first.pixel(ws().ContX[0], ws().ContY[0] + 1), kDefaultTubeColour);
+    EXPECT_EQ(first.pixel(ws().ObjX[1] + 5, ws().ObjY[1] + 5), rgb(30, 90, 30));  // only the current object
+    EXPECT_EQ(frames[1].pixel(ws().BoxX + 1, ws().BoxY + 1), rgb(30, 90, 30));    // the box hidden
 }

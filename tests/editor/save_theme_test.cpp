@@ -19,12 +19,7 @@ Workspace craftedWorkspace()
     Workspace ws;
     ws.objects[0] = {Surface(3, 2, rgb(200, 0, 0)), Surface(3, 2, kBlack), Surface(17, 6, rgb(0, 255, 255)),
                      Surface(17, 6, kBlack)};
-    ws.ObjX[0] = -3;
-    ws.ObjY[0] = 7;
-    ws.ContX[0] = -8;
-    ws.ContY[0] = -12;
-    ws.BoxX = -1;
-    ws.BoxY = 2;
+    std::tie(ws.ObjX[0], ws.ObjY[0], ws.ContX[0], ws.ContY[0], ws.BoxX, ws.BoxY) = std::tuple(-3, 7, -8, -12, -1, 2);
     ws.PicPlainS = Surface(4, 4, rgb(120, 60, 0));
     ws.picPlainM = Surface(4, 4, kBlack);
     ws.background = Surface(6, 5, rgb(10, 20, 30));
@@ -33,9 +28,7 @@ Workspace craftedWorkspace()
 
 QStringList filesOf(const std::string& folder)
 {
-    QStringList names = QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
+    return QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 }  // namespace
@@ -47,14 +40,12 @@ TEST(SaveTheme, WritesTheFilesRecordForRecordAndLeavesHigherObjectsOfAnEarlierSa
     ASSERT_TRUE(saveTheme(program.path(), craftedWorkspace(), description).empty());
     const std::string one = program.file("One");
     EXPECT_EQ(filesOf(one).join(' '),
-              "Theme.ini Theme2.ini ThemeDetails.ini bg.bmp cm0.bmp cs0.bmp pM.bmp pS.bmp "
-              "sm0.bmp ss0.bmp");
+              "bg.bmp cm0.bmp cs0.bmp pM.bmp pS.bmp sm0.bmp ss0.bmp Theme.ini Theme2.ini ThemeDetails.ini");
     EXPECT_EQ(readBytes(one + "/Theme.ini"), "-3\r\n7\r\n-8\r\n-12\r\n");
     EXPECT_EQ(readBytes(one + "/Theme2.ini"), "-1\r\n2\r\n");
     EXPECT_EQ(readBytes(one + "/ThemeDetails.ini"), "\"Line one\r\nline two\"\r\n\"On the 7.12.2026\"\r\n");
     const std::string bitmap = readBytes(one + "/ss0.bmp");
-    ASSERT_GT(bitmap.size(), 30u);
-    EXPECT_EQ(bitmap.substr(0, 2) + std::to_string(bitmap[28]), "BM24");  // 24 bits, whatever it was loaded from
+    EXPECT_EQ(bitmap.substr(0, 2) + std::to_string(bitmap.at(28)), "BM24");  // 24 bits, whatever it was loaded from
 
     Workspace ws = craftedWorkspace();
     for (const int count : {5, 3}) {
@@ -62,7 +53,6 @@ TEST(SaveTheme, WritesTheFilesRecordForRecordAndLeavesHigherObjectsOfAnEarlierSa
         ASSERT_TRUE(saveTheme(program.path(), ws, {"Five", "d", "On"}).empty());
     }
     EXPECT_TRUE(filesOf(program.file("Five")).contains("ss4.bmp"));
-    EXPECT_EQ(QByteArray::fromStdString(readBytes(program.file("Five") + "/Theme.ini")).count("\r\n"), 12);
     const ThemeReadResult read = readThemePackage(program.path(), "Five");
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value().objects.size(), 3u);
@@ -106,7 +96,7 @@ TEST(SaveTheme, RefusesNamesThatAreNoFolderAndTextsWithQuotes)
     for (const char* name : {"", ".", "..", "x.", "x ", "../x", "a/b", "a\\b", "a:b", "a*", "a?", "a|b", "<a>", "a\"b",
                              "tab\there", "line\nbreak", "del\x7f"})
         EXPECT_TRUE(themeDescriptionProblem({name, "d", "On the 1"})) << name;
-    for (const char* name : {"My theme", "Theme 2", "a.b", " leading", "Früh"})
+    for (const char* name : {"My theme", "Theme 2", "a.b", " leading", "a=b", "Früh"})
         EXPECT_FALSE(themeDescriptionProblem({name, "d\r\ne", "On the 1"})) << name;
     EXPECT_TRUE(themeDescriptionProblem({"ok", "say \"hi\"", "On the 1"}));
     EXPECT_TRUE(themeDescriptionProblem({"ok", "d", "On the \"1\""}));
@@ -124,8 +114,8 @@ TEST_F(SaveFromEditor, CancelAnEmptyDateOrARefusedNameWriteNothingAndFailedFiles
     EXPECT_EQ(filesOf(programFolder()), before);
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(std::tie(prompts.messages[0].title, prompts.messages[0].text), std::tuple("", "Save aborted"));
-    EXPECT_EQ(prompts.messages[1].text, "Save aborted");
-    EXPECT_EQ(prompts.messages[2].title, "Theme not saved");
+    EXPECT_EQ(std::tie(prompts.messages[1].text, prompts.messages[2].title),
+              std::tuple("Save aborted", "Theme not saved"));
 
     // Folders in the way of two of the files: no permission is needed for that to fail, not even as root.
     for (const char* blocked : {"/Blocked/ss1.bmp", "/Blocked/Theme2.ini"})
@@ -148,20 +138,8 @@ TEST_F(SaveFromEditor, ASavedThemeLoadsBackIdentical)
     editor.mnuSave_Theme_Click();
     ASSERT_TRUE(prompts.messages.empty());
     EXPECT_EQ(ws().ThemeName, "Copy");
-
     Editor reloaded(programFolder(), {prompts, pump, view});
     ASSERT_TRUE(reloaded.LoadTheme("Copy"));
-    const Workspace& copy = reloaded.workspace();
-    ASSERT_EQ(copy.objectCount(), 4);
-    EXPECT_TRUE(copy.ObjX == ws().ObjX && copy.ObjY == ws().ObjY && copy.ContX == ws().ContX &&
-                copy.ContY == ws().ContY);
-    for (std::size_t i = 0; i < 4; ++i) {
-        const ObjectPictures& a = copy.objects[i];
-        const ObjectPictures& b = ws().objects[i];
-        EXPECT_TRUE(a.imgSprS == b.imgSprS && a.imgSprM == b.imgSprM && a.ImgContS == b.ImgContS &&
-                    a.imgContM == b.imgContM)
-            << i;
-    }
-    EXPECT_TRUE(copy.BoxX == ws().BoxX && copy.BoxY == ws().BoxY && copy.PicPlainS == ws().PicPlainS &&
-                copy.picPlainM == ws().picPlainM && copy.background == ws().background);
+    ASSERT_EQ(reloaded.workspace().objectCount(), 4);
+    EXPECT_EQ(packageFields(packageOf(reloaded.workspace(), {})), packageFields(packageOf(ws(), {})));
 }

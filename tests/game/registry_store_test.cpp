@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
+#include <chrono>
 #include <cstdint>
-#include <sstream>
 
 #include "program_folder_record.h"
 #include "registry_store.h"
@@ -109,27 +110,43 @@ TEST_F(RegistryStoreTest, AStoreThatCannotBeWrittenIsSilentAndAHiveThatCannotBeR
 
 TEST_F(RegistryStoreTest, TwoProgramsWritingAtOnceKeepEachOthersValues)
 {
+    // Each writer is a process of its own that waits for the start pipe to close, so that both run before either
+    // writes, writes its values, alternately as text and as numbers, and reports on the done pipe when its writing
+    // began and ended on the steady clock.
     constexpr int kValuesEach = 200;
+    const auto value = [](const std::string& prefix, int i) {
+        return i % 2 ? RegistryValue(i) : text(prefix + " text " + std::to_string(i));
+    };
     const std::string prefixes[] = {"First", "Second"};
-    QProcess writers[2];
-    for (int w = 0; w < 2; ++w) {
-        writers[w].start(REGISTRY_WRITER, {QString::fromStdString(m_folder.path()), QString::fromStdString(prefixes[w]),
-                                           QString::number(kValuesEach)});
-        ASSERT_TRUE(writers[w].waitForStarted());
+    int start[2], done[2];
+    ASSERT_TRUE(pipe(start) == 0 && pipe(done) == 0);
+    for (const std::string& prefix : prefixes) {
+        if (fork() != 0)
+            continue;
+        close(start[1]);
+        char none;
+        const bool started = ::read(start[0], &none, 1) == 0;
+        const auto now = [] { return std::chrono::steady_clock::now().time_since_epoch().count(); };
+        const long long began = now();
+        RegistryStore store(m_folder.path());
+        store.RegistryCreateKey(RootKey::CurrentUser, kSharedKey);
+        for (int i = 0; i < kValuesEach; ++i)
+            store.RegistryWriteValue(RootKey::CurrentUser, kSharedKey, prefix + std::to_string(i), value(prefix, i),
+                                     i % 2 ? kRegDword : kRegSz);
+        const long long times[] = {began, now()};
+        _exit(started && ::write(done[1], times, sizeof times) == sizeof times ? 0 : 1);
     }
-    for (QProcess& writer : writers)  // both are running before either writes its first value
-        writer.closeWriteChannel();
-    long long began[2] = {}, ended[2] = {};
-    for (int w = 0; w < 2; ++w) {
-        ASSERT_TRUE(writers[w].waitForFinished(120000));
-        ASSERT_EQ(writers[w].exitCode(), 0) << writers[w].readAllStandardError().toStdString();
-        std::istringstream(writers[w].readAllStandardOutput().toStdString()) >> began[w] >> ended[w];
-    }
-    ASSERT_TRUE(began[0] < ended[1] && began[1] < ended[0]) << "the writers did not write at the same time";
+    close(start[0]);
+    close(start[1]);
+    close(done[1]);
+    long long times[2][2] = {};
+    for (auto& writer : times)
+        ASSERT_EQ(::read(done[0], writer, sizeof writer), ssize_t{sizeof writer}) << "a writer failed";
+    ASSERT_TRUE(times[0][0] < times[1][1] && times[1][0] < times[0][1]) << "the writers did not write at the same time";
     for (const std::string& prefix : prefixes)
         for (int i = 0; i < kValuesEach; ++i)
             EXPECT_EQ(m_store.RegistryReadValue(RootKey::CurrentUser, kSharedKey, prefix + std::to_string(i)),
-                      i % 2 ? RegistryValue(i) : text(prefix + " text " + std::to_string(i)))
+                      value(prefix, i))
                 << prefix << i;
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(m_store.hiveFilePath(RootKey::CurrentUser) + ".lock")));
 }

@@ -77,7 +77,8 @@ public:
     std::deque<std::optional<ThemeDescription>> descriptions;
 };
 
-// Each call runs the next scripted step; with none left it runs `whenIdle`, if set.
+// Each call runs the next scripted step; with none left it runs `whenIdle`, if set. A wait for events is one
+// more call.
 class ScriptedPump : public Pump {
 public:
     void processPendingEvents() override
@@ -90,9 +91,15 @@ public:
             whenIdle();
         --depth;
     }
+    void waitForEvents() override
+    {
+        ++waits;
+        processPendingEvents();
+    }
 
     std::deque<std::function<void()>> steps;
     std::function<void()> whenIdle;
-    // How often the pump ran, and how deep its calls were nested in one another: now and at most.
-    int calls = 0, depth = 0, maxDepth = 0;
+    // How often the pump ran, and how deep its calls were nested in one another: now and at most; and how often
+    // a loop waited for events instead.
+    int calls = 0, depth = 0, maxDepth = 0, waits = 0;
 };

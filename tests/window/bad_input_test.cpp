@@ -7,10 +7,9 @@
 #include <functional>
 
 #include "editor_window.h"
+#include "game_session.h"
 #include "high_score_panel.h"
 #include "high_score_table.h"
-#include "registry_store.h"
-#include "round_script.h"
 
 namespace {
 
@@ -88,19 +87,13 @@ private:
     std::unique_ptr<QTemporaryDir> m_folder;
     QDir m_program;
     std::vector<Damage> m_damages;
-    QTemporaryDir m_settings;
-    FakeClock m_clock;
-    RecordingSound m_sound;
     ScriptedPrompts m_prompts;
-    ScriptedQtPump m_pump;
-    RegistryStore m_registry{m_settings.path().toStdString()};
-    std::unique_ptr<FrmMain> m_game;
-    RoundScript m_round{m_pump, m_clock};
+    std::unique_ptr<GameSession> m_session;
 };
 
 void BadInputTest::init()
 {
-    m_game.reset();
+    m_session.reset();
     m_prompts = ScriptedPrompts();
     m_folder = std::make_unique<QTemporaryDir>();
     m_program.setPath(m_folder->path());
@@ -122,28 +115,18 @@ void BadInputTest::makeBroken(const Damage& damage)
 
 void BadInputTest::makeGame()
 {
-    m_game = std::make_unique<FrmMain>(m_program.path().toStdString(),
-                                       FrmMainServices{m_clock, m_sound, m_pump, m_registry, &m_prompts});
-    m_round.setWindow(m_game.get());
-    m_pump.whenIdle = [this] {
-        if (m_pump.calls > 20000) {
-            QTest::qFail("the round did not end", __FILE__, __LINE__);
-            m_game->game().Form_Unload();
-        }
-    };
-    m_game->start();
-    m_game->show();
+    m_session = std::make_unique<GameSession>(m_program.path(), m_prompts);
 }
 
 // A whole round on the theme on screen, every object delivered a second apart; true when it reached "Game Over".
 bool BadInputTest::playRound()
 {
-    m_pump.calls = 0;
-    m_pump.steps.push_back([] {});  // the theme load's own pass
-    for (int i = 0; i <= m_game->game().state().LastObj; ++i)
-        m_round.queueDelivery(i);
+    m_session->pump.calls = 0;
+    m_session->pump.steps.push_back([] {});  // the theme load's own pass
+    for (int i = 0; i <= m_session->window.game().state().LastObj; ++i)
+        m_session->queueDelivery(i);
     m_prompts.messages.clear();
-    QTest::mouseClick(m_game->startButton(), Qt::LeftButton);
+    QTest::mouseClick(m_session->window.startButton(), Qt::LeftButton);
     return std::any_of(m_prompts.messages.begin(), m_prompts.messages.end(),
                        [](const ScriptedPrompts::Message& m) { return m.text.rfind("Game Over", 0) == 0; });
 }
@@ -155,24 +138,24 @@ void BadInputTest::gameTellsOfEachDamagedThemeAndStillPlays()
         makeBroken(damage);
         m_prompts.messages.clear();
         m_prompts.chosenTheme = "Broken";
-        m_game->game().Image2_Click();
+        m_session->window.game().Image2_Click();
         QVERIFY2(!m_prompts.messages.empty(), qPrintable(damage.what));
         QVERIFY2(QString::fromStdString(m_prompts.messages.front().text).contains("Broken"), qPrintable(damage.what));
-        QVERIFY2(m_game->windowTitle() == "Vantor - Theme1", qPrintable(damage.what));
+        QVERIFY2(m_session->window.windowTitle() == "Vantor - Theme1", qPrintable(damage.what));
         QVERIFY2(playRound(), qPrintable(damage.what));
     }
     // Details are shown on request, and there their damage is told; the theme itself plays.
     makeBroken({"", [](const QDir& theme) { replace(theme.filePath("ThemeDetails.ini"), "\"About\r\nmore\r\n"); }});
-    m_game->game().Image2_Click();
-    QCOMPARE(m_game->windowTitle(), QStringLiteral("Vantor - Broken"));
+    m_session->window.game().Image2_Click();
+    QCOMPARE(m_session->window.windowTitle(), QStringLiteral("Vantor - Broken"));
     m_prompts.messages.clear();
-    m_game->game().imgAbout_MouseUp(kRightButton);
+    m_session->window.game().imgAbout_MouseUp(kRightButton);
     QVERIFY(QString::fromStdString(m_prompts.messages.at(0).text).contains("damaged"));
     QVERIFY(playRound());
     // An empty "Theme.ini" is no damage but a theme without objects: it loads, and its round is over at once.
     makeBroken({"", [](const QDir& theme) { replace(theme.filePath("Theme.ini"), ""); }});
-    m_game->game().Image2_Click();
-    QCOMPARE(m_game->windowTitle(), QStringLiteral("Vantor - Broken"));
+    m_session->window.game().Image2_Click();
+    QCOMPARE(m_session->window.windowTitle(), QStringLiteral("Vantor - Broken"));
     QVERIFY(playRound());
 }
 
@@ -218,11 +201,11 @@ void BadInputTest::gameKeepsWhatADamagedScoreFileHolds()
         replace(scores, bytes);
         m_prompts.messages.clear();
         m_prompts.chosenTheme = "Theme1";
-        m_game->game().Image2_Click();
+        m_session->window.game().Image2_Click();
         const QString told = m_prompts.messages.empty() ? "" : QString::fromStdString(m_prompts.messages[0].text);
         QVERIFY2(unreadable ? told.startsWith(QString::number(unreadable) + " of the 10 rows") : told.isEmpty(), what);
         const bool hadAnn = bytes.startsWith(firstRecord);
-        QVERIFY2((m_game->game().highScores()[0].name == "Ann") == hadAnn, what);
+        QVERIFY2((m_session->window.game().highScores()[0].name == "Ann") == hadAnn, what);
         m_prompts.answers = {"Cy"};
         QVERIFY2(playRound(), what);
         const HighScoreTable saved = readHighScoreFile(scores.toStdString()).value_or(StoredHighScores{}).table;
@@ -242,7 +225,7 @@ void BadInputTest::gameTellsWhenAScoreCannotBeSavedAndStillShowsIt()
     QVERIFY(playRound());
     QCOMPARE(m_prompts.messages.size(), std::size_t{2});
     QCOMPARE(m_prompts.messages[1].title, std::string("Score not saved"));
-    QCOMPARE(m_game->highScorePanel()->nameText(0), QStringLiteral("Dee"));
+    QCOMPARE(m_session->window.highScorePanel()->nameText(0), QStringLiteral("Dee"));
     QCOMPARE(contentOf(scores), before);
     refuseWrites({theme1(), scores}, false);
     QVERIFY(playRound());

@@ -9,10 +9,10 @@
 #include <numeric>
 #include <random>
 
+#include "game_session.h"
 #include "high_score_panel.h"
 #include "image_button.h"
 #include "registry_store.h"
-#include "round_script.h"
 #include "score_time.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -83,15 +83,10 @@ private:
     void queueObjects(int count, int objects);
     void checkRound(const std::string& theme, bool finishes, const std::string& name);
 
-    QTemporaryDir m_folder, m_settings;
-    FakeClock m_clock;
-    RecordingSound m_sound;
+    QTemporaryDir m_folder;
     ScriptedPrompts m_prompts;
-    ScriptedQtPump m_pump;
-    RegistryStore m_registry{m_settings.path().toStdString()};
-    std::unique_ptr<FrmMain> m_window;
+    std::unique_ptr<GameSession> m_session;
     QWidget* m_themeButton = nullptr;
-    RoundScript m_round{m_pump, m_clock};
     std::mt19937 m_random{20260710};
     std::map<std::string, HighScoreTable> m_tables;
     std::int64_t m_roundStartMs = 0;
@@ -101,21 +96,21 @@ private:
 // Returns whether the round should end in "Game Over": a theme change in its midst ends it unfinished.
 bool SoakTest::queueRound(int objects)
 {
-    m_pump.steps.push_back([] {});  // the theme load's own pass
+    m_session->pump.steps.push_back([] {});  // the theme load's own pass
     const bool restart = chance(8);
     const bool themeChange = !restart && chance(25);
     if (restart || themeChange) {
         queueObjects(m_random() % objects, objects);
-        m_pump.steps.push_back([this, restart] {
+        m_session->pump.steps.push_back([this, restart] {
             if (restart)
-                m_roundStartMs = m_clock.nowMs();
-            m_prompts.chosenTheme = m_window->game().ThemeName == kThemes[0] ? kThemes[1] : kThemes[0];
-            QTest::mouseClick(restart ? m_window->startButton() : m_themeButton, Qt::LeftButton);
+                m_roundStartMs = m_session->clock.nowMs();
+            m_prompts.chosenTheme = m_session->window.game().ThemeName == kThemes[0] ? kThemes[1] : kThemes[0];
+            QTest::mouseClick(restart ? m_session->window.startButton() : m_themeButton, Qt::LeftButton);
         });
-        m_pump.steps.push_back([] {});  // the pass of the theme load that the click starts
+        m_session->pump.steps.push_back([] {});  // the pass of the theme load that the click starts
     }
     if (chance(10))
-        m_pump.steps.push_back([this, ms = 100000 + m_random() % 30000] { m_clock.advance(ms); });
+        m_session->pump.steps.push_back([this, ms = 100000 + m_random() % 30000] { m_session->clock.advance(ms); });
     queueObjects(objects, objects);
     return !themeChange;
 }
@@ -131,24 +126,25 @@ void SoakTest::queueObjects(int count, int objects)
         while (chance(12)) {
             const bool wall = chance(2);
             if (wall)
-                m_round.queueWallTouch(order[i]);
+                m_session->queueWallTouch(order[i]);
             else
-                m_round.queueReleaseOutside(order[i]);
-            m_pump.steps.push_back([this, wall, ms = kLockOutMs + m_random() % 1000] {
-                QVERIFY(m_window->game().isLockedOut());
-                QVERIFY(QString::fromStdString(m_sound.played.back()).endsWith(wall ? "/HitTube.wav" : "/LetGo.wav"));
-                m_clock.advance(ms);
+                m_session->queueReleaseOutside(order[i]);
+            m_session->pump.steps.push_back([this, wall, ms = kLockOutMs + m_random() % 1000] {
+                QVERIFY(m_session->window.game().isLockedOut());
+                QVERIFY(QString::fromStdString(m_session->sound.played.back())
+                            .endsWith(wall ? "/HitTube.wav" : "/LetGo.wav"));
+                m_session->clock.advance(ms);
             });
         }
-        m_round.queueDelivery(order[i], 1000 + m_random() % 3000);
+        m_session->queueDelivery(order[i], 1000 + m_random() % 3000);
     }
 }
 
 void SoakTest::checkRound(const std::string& theme, bool finishes, const std::string& name)
 {
     if (finishes) {
-        const double seconds = elapsedSeconds(m_clock.nowMs() - m_roundStartMs);
-        const std::string shown = formatSeconds(seconds, m_window->decimalPoint());
+        const double seconds = elapsedSeconds(m_session->clock.nowMs() - m_roundStartMs);
+        const std::string shown = formatSeconds(seconds, m_session->window.decimalPoint());
         QCOMPARE(m_prompts.messages.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(m_prompts.messages[0].text),
                  QString::fromStdString("Game Over\r\nYou took: " + shown + " seconds"));
@@ -160,7 +156,8 @@ void SoakTest::checkRound(const std::string& theme, bool finishes, const std::st
     } else {
         QVERIFY(m_prompts.messages.empty() && m_prompts.inputs.empty());
     }
-    QCOMPARE(namesAndTimes(m_window->game().highScores()), namesAndTimes(m_tables[m_window->game().ThemeName]));
+    QCOMPARE(namesAndTimes(m_session->window.game().highScores()),
+             namesAndTimes(m_tables[m_session->window.game().ThemeName]));
     for (const std::string& each : kThemes) {
         const std::optional<StoredHighScores> stored =
             readHighScoreFile(m_folder.filePath(QString::fromStdString(each + "/HighScores.ini")).toStdString());
@@ -178,43 +175,39 @@ void SoakTest::thousandRoundsKeepEveryTableRightAndTheHeapBounded()
         QVERIFY(stored);
         m_tables[theme] = stored->table;
     }
-    m_window = std::make_unique<FrmMain>(m_folder.path().toStdString(),
-                                         FrmMainServices{m_clock, m_sound, m_pump, m_registry, &m_prompts});
-    m_pump.whenIdle = [this] {
+    m_session = std::make_unique<GameSession>(m_folder.path(), m_prompts);
+    m_session->pump.whenIdle = [this] {
         if (++m_idlePasses > kMaxIdlePasses) {
             QTest::qFail("the round did not end", __FILE__, __LINE__);
-            m_window->game().Form_Unload();
+            m_session->window.game().Form_Unload();
         }
     };
-    m_round.setWindow(m_window.get());
-    for (ImageButton* button : m_window->findChildren<ImageButton*>())
+    for (ImageButton* button : m_session->window.findChildren<ImageButton*>())
         if (button->toolTip() == QStringLiteral("Change the theme"))
             m_themeButton = button;
     QVERIFY(m_themeButton);
-    m_window->start();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(&m_session->window));
 
     // The themes' pictures differ in size, so each theme's heap is compared with its own first round after the
     // warm-up.
     std::map<std::string, std::pair<long long, long long>> heapFirstAndLast;
     for (int round = 0; round < kRounds && !QTest::currentTestFailed(); ++round) {
-        const std::string theme = m_window->game().ThemeName;
+        const std::string theme = m_session->window.game().ThemeName;
         if (round >= kWarmUpRounds) {
             const long long heap = liveHeapBytes();
             heapFirstAndLast.try_emplace(theme, heap, heap).first->second.second = heap;
         }
         const std::string name = "Soaker " + std::to_string(round);
-        m_pump.steps.clear();
+        m_session->pump.steps.clear();
         m_prompts = ScriptedPrompts();
         m_prompts.answers = {name};
-        m_sound = RecordingSound();
+        m_session->sound = RecordingSound();
         m_idlePasses = 0;
-        const bool finishes = queueRound(m_window->game().state().LastObj + 1);
-        m_roundStartMs = m_clock.nowMs();
-        QTest::mouseClick(m_window->startButton(), Qt::LeftButton);
+        const bool finishes = queueRound(m_session->window.game().state().LastObj + 1);
+        m_roundStartMs = m_session->clock.nowMs();
+        QTest::mouseClick(m_session->window.startButton(), Qt::LeftButton);
         checkRound(theme, finishes, name);
-        QTest::mouseClick(m_window->highScorePanel()->closeButton(), Qt::LeftButton);
+        QTest::mouseClick(m_session->window.highScorePanel()->closeButton(), Qt::LeftButton);
     }
 
     QFile status(QStringLiteral("/proc/self/status"));

@@ -1,18 +1,14 @@
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "editor_window.h"
 #include "frm_choose_theme.h"
 #include "frm_save.h"
+#include "game_session.h"
+#include "high_score_panel.h"
 #include "high_score_table.h"
-#include "registry_store.h"
-#include "round_script.h"
-#include "theme_files.h"
+#include "image_button.h"
+#include "score_time.h"
 
 namespace {
 
@@ -33,11 +29,8 @@ public:
     {
         FrmChooseTheme dialog(programFolder);
         dialog.show();
-        const QList<QListWidgetItem*> rows =
-            dialog.list()->findItems(QString::fromStdString(themeName), Qt::MatchExactly);
-        if (rows.isEmpty())
-            return std::nullopt;
-        dialog.list()->setCurrentItem(rows.front());
+        dialog.list()->setCurrentItem(
+            dialog.list()->findItems(QString::fromStdString(themeName), Qt::MatchExactly).value(0));
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         return dialog.chosenTheme();
     }
@@ -61,34 +54,24 @@ void ThemeRoadTest::descriptionDialogStartsFreshAndRefusesWhatCannotBeSaved()
     FrmSave dialog(prompts, QStringLiteral("7.12.2026"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("About Theme"));
     QCOMPARE(dialog.text3()->text(), QStringLiteral("My theme"));
     QCOMPARE(dialog.text2()->text(), QStringLiteral("On the 7.12.2026"));
     QCOMPARE(QApplication::focusWidget(), dialog.text1());
-    const QWidget* tabOrder[] = {dialog.text1(), dialog.okButton(), dialog.text2(), dialog.cancelButton(),
-                                 dialog.text3()};
-    for (const QWidget* widget : tabOrder) {
-        QCOMPARE(QApplication::focusWidget(), widget);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
 
     // 255 characters at most, a line break counting as two: typing on only replaces the end.
-    dialog.text1()->setFocus();
     dialog.text1()->moveCursor(QTextCursor::End);
     QTest::keyClicks(dialog.text1(), QString(300, QLatin1Char('x')));
     QCOMPARE(dialog.text1()->toPlainText().size() + 1, 255);
     QVERIFY(dialog.text1()->toPlainText().startsWith(QStringLiteral("This theme was created by YOUR_NAME\n")));
 
-    dialog.text3()->setText(QStringLiteral("../elsewhere"));
-    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(prompts.messages.size(), std::size_t{1});
-    dialog.text3()->setText(QStringLiteral("Fine"));
-    dialog.text2()->setText(QStringLiteral("On \"the\" day"));
-    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    QVERIFY(dialog.isVisible());
+    // A name that is no folder, then a quote in the date line: refused, the dialog stays open.
+    for (const auto& [name, date] : {std::pair("../elsewhere", "On the 1"), std::pair("Fine", "On \"the\" day")}) {
+        dialog.text3()->setText(name);
+        dialog.text2()->setText(date);
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+    }
     QCOMPARE(prompts.messages.size(), std::size_t{2});
-
     dialog.close();  // as the window frame's close button does
     QVERIFY(!dialog.result());
 }
@@ -108,39 +91,29 @@ void ThemeRoadTest::aThemeSavedByTheEditorIsPlayedInTheGame()
         editor.action("mnuSave_Theme")->trigger();
         QVERIFY(prompts.messages.empty());
     }
-    QVERIFY(QFile::exists(program.filePath("Road/ThemeDetails.ini")));
 
-    QTemporaryDir settings;
-    FakeClock clock;
-    RecordingSound sound;
-    ScriptedQtPump pump;
-    RegistryStore registry(settings.path().toStdString());
-    FrmMain game(program.path().toStdString(), {clock, sound, pump, registry, &prompts});
-    RoundScript round(pump, clock);
-    round.setWindow(&game);
-    // A round that nothing ends would spin for ever: fail and close the window instead.
-    pump.whenIdle = [&] {
-        if (pump.calls > 20000) {
-            QTest::qFail("the round did not end", __FILE__, __LINE__);
-            game.game().Form_Unload();
-        }
-    };
-    game.start();
-    game.show();
-    game.game().Image2_Click();
+    GameSession session(program.path(), prompts);
+    FrmMain& game = session.window;
+    for (ImageButton* button : game.findChildren<ImageButton*>())
+        if (button->toolTip() == "Change the theme")
+            QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(game.windowTitle(), QStringLiteral("Vantor - Road"));
     QCOMPARE(game.game().state().LastObj, 0);
-
-    pump.steps.push_back([] {});  // the theme load's own pass
-    round.queueDelivery(0);
+    session.pump.steps.push_back([] {});  // the theme load's own pass
+    session.queueDelivery(0);
     prompts.answers.push_back("Road Tester");
     QTest::mouseClick(game.startButton(), Qt::LeftButton);
-    QVERIFY(!prompts.messages.empty());
-    QVERIFY(QString::fromStdString(prompts.messages.back().text).startsWith(QStringLiteral("Game Over")));
-    const std::optional<StoredHighScores> scores =
-        readHighScoreFile(program.filePath("Road/" + QString::fromStdString(ThemeFiles::kHighScores)).toStdString());
-    QVERIFY(scores.has_value());
-    QCOMPARE(QString::fromStdString(scores->table[0].name), QStringLiteral("Road Tester"));
+
+    const std::string road = program.filePath("Road").toStdString();
+    QCOMPARE(session.sound.played, (std::vector<std::string>{road + "/Pickup.wav", road + "/PutInCont.wav"}));
+    QCOMPARE(game.timeLabel()->text(), QStringLiteral("1"));  // a second on the test's clock
+    QCOMPARE(QString::fromStdString(prompts.messages.back().text), QStringLiteral("Game Over\r\nYou took: 1 seconds"));
+    QCOMPARE(prompts.inputs, std::vector<std::string>{"You got a highscore: What is your name?"});
+    QVERIFY(game.highScorePanel()->isVisible() && game.highScorePanel()->nameText(0) == "Road Tester");
+    const HighScoreTable scores = readHighScoreFile(road + "/HighScores.ini").value_or(StoredHighScores{}).table;
+    QVERIFY(scores[0].name == "Road Tester" && timeValue(scores[0].time) == 1.0);
+    QTest::mouseClick(game.highScorePanel()->closeButton(), Qt::LeftButton);
+    QVERIFY(!game.highScorePanel()->isVisible());
 }
 
 QTEST_MAIN(ThemeRoadTest)
