@@ -1,23 +1,11 @@
-#include <QFile>
-#include <QProcess>
-
 #include "game_fixture.h"
+#include "write_refusal.h"
 
 class ScoreEntry : public Theme1Game {
 protected:
     HighScoreTable stored(const std::string& theme) const
     {
         return readHighScoreFile(themeFile(theme, ThemeFiles::kHighScores)).value_or(StoredHighScores{}).table;
-    }
-
-    // Makes the folder refuse new files while its files stay writable, or undoes that: by permissions for a
-    // user, and by the immutable attribute for root, whom permissions do not stop. True when new files are refused.
-    static bool refuseNewFiles(const QString& folder, bool refuse)
-    {
-        QProcess::execute("chattr", {refuse ? "+i" : "-i", folder});
-        QFile::setPermissions(folder, refuse ? QFile::ReadOwner | QFile::ExeOwner
-                                             : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return !QFile(folder + "/probe").open(QIODevice::WriteOnly);
     }
 };
 
@@ -46,10 +34,10 @@ TEST_F(ScoreEntry, NameDateAndTimeGoIntoTheThemeOnScreensFile)
 TEST_F(ScoreEntry, AThemeFolderThatRefusesNewFilesStillGetsTheScore)
 {
     const QString folder = QString::fromStdString(programFolder() + "/Theme1");
-    const bool refused = refuseNewFiles(folder, true);
+    const bool refused = refuseWrites({folder}, true);
     prompts.answers = {"Ann"};
     game.EnterHighScore(12.5);
-    refuseNewFiles(folder, false);
+    refuseWrites({folder}, false);
     if (!refused)
         GTEST_SKIP() << "no way to make a folder refuse new files here";
     EXPECT_EQ(stored("Theme1")[0].name, "Ann");

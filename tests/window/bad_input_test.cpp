@@ -10,6 +10,7 @@
 #include "game_session.h"
 #include "high_score_panel.h"
 #include "high_score_table.h"
+#include "write_refusal.h"
 
 namespace {
 
@@ -82,7 +83,6 @@ private:
     void makeBroken(const Damage& damage);
     void makeGame();
     bool playRound();
-    static bool refuseWrites(const QStringList& paths, bool refuse);
 
     std::unique_ptr<QTemporaryDir> m_folder;
     QDir m_program;
@@ -229,21 +229,6 @@ void BadInputTest::gameTellsWhenAScoreCannotBeSavedAndStillShowsIt()
     QCOMPARE(contentOf(scores), before);
     refuseWrites({theme1(), scores}, false);
     QVERIFY(playRound());
-}
-
-// By permissions for a user, and by the immutable attribute for root, whom permissions do not stop. True when
-// the first path refuses a new file and the others refuse writes.
-bool BadInputTest::refuseWrites(const QStringList& paths, bool refuse)
-{
-    for (const QString& path : paths) {
-        QProcess::execute("chattr", {refuse ? "+i" : "-i", path});
-        QFile::setPermissions(path,
-                              QFile::ReadOwner | QFile::ExeOwner | (refuse ? QFile::Permissions() : QFile::WriteOwner));
-    }
-    bool refused = !QFile(paths.front() + "/probe").open(QIODevice::WriteOnly);
-    for (const QString& path : paths.mid(1))
-        refused = refused && !QFile(path).open(QIODevice::Append);
-    return refused;
 }
 
 QTEST_MAIN(BadInputTest)
