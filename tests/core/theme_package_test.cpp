@@ -77,38 +77,3 @@ TEST(ThemePackage, HandWrittenFilesMayPutTheBoxOnOneLineAddBlankLinesAndLackOrEn
     std::tie(theme.package.hasDetails, theme.package.description) = std::pair(false, "");
     theme.expectReadBack();
 }
-
-TEST(ThemePackage, EachDamageOfAOneObjectThemeIsReportedNamingTheFile)
-{
-    std::string positions;
-    for (int i = 0; i < 4 * 22; ++i)
-        positions += std::to_string(i) + "\r\n";
-    // The file, its new content (none: it is removed), and part of the message besides the file's path.
-    std::vector<std::tuple<std::string, std::optional<std::string>, std::string>> cases = {
-        {"Theme.ini", positions.substr(0, 15), "multiple of 4"},
-        {"Theme.ini", positions.substr(0, 41), "multiple of 4"},
-        {"Theme.ini", "1\r\n2\r\n3\r\n4\r\n5\r\nabc\r\n7\r\n8\r\n", "line 6: \"abc\""},
-        {"Theme.ini", "1\r\n40000\r\n3\r\n4\r\n", "line 2"},
-        {"Theme.ini", "1\r\n\r\n3\r\n4\r\n", "line 2"},
-        {"Theme.ini", positions, "more than 21"},
-        {"Theme2.ini", "", "two numbers"},
-        {"Theme2.ini", "120\r\n", "two numbers"},
-        {"Theme2.ini", "120\r\nfar\r\n", "line 2: \"far\""},
-        {"cs0.bmp", "definitely not a picture", ""},
-        {"bg.bmp", bitmapOf(Surface(24, 16)).substr(0, 1000), "truncated"}};
-    for (const char* picture : {"ss0.bmp", "sm0.bmp", "cs0.bmp", "cm0.bmp", "bg.bmp", "pS.bmp", "pM.bmp"})
-        cases.push_back({picture, std::nullopt, "does not exist"});
-    for (const auto& [file, bytes, detail] : cases) {
-        SCOPED_TRACE(file + " " + detail);
-        ThemeFolder theme;
-        if (bytes)
-            writeBytes(theme.file(file), *bytes);
-        else
-            ASSERT_TRUE(QFile::remove(QString::fromStdString(theme.file(file))));
-        const ThemeReadResult result = theme.read();
-        ASSERT_FALSE(result) << "the theme loaded";
-        EXPECT_EQ(result.error().problem, ThemeLoadProblem::Damaged);
-        for (const std::string& part : {theme.file(file), detail})
-            EXPECT_NE(result.error().message.find(part), std::string::npos) << result.error().message;
-    }
-}

@@ -15,7 +15,8 @@
 namespace {
 
 struct Damage {
-    QString what;  // names the damaged file first
+    QString what;    // names the damaged file first
+    QString reason;  // what both programs' messages say of it
     std::function<void(const QDir& theme)> apply;
 };
 
@@ -38,7 +39,8 @@ std::vector<Damage> themeDamages(const QDir& good)
     std::vector<Damage> damages;
     for (const QString& name : good.entryList(QDir::Files))
         if (name.endsWith(".bmp") || name == "Theme.ini" || name == "Theme2.ini")
-            damages.push_back({name + " missing", [name](const QDir& theme) { QFile::remove(theme.filePath(name)); }});
+            damages.push_back({name + " missing", name.endsWith(".bmp") ? "does not exist" : "",
+                               [name](const QDir& theme) { QFile::remove(theme.filePath(name)); }});
     const QByteArray foreign = contentOf(good.filePath("HitTube.wav"));
     for (const QString& name : good.entryList({"*.bmp"})) {
         const auto rewrite = [name](std::function<QByteArray(QByteArray)> change) {
@@ -46,22 +48,28 @@ std::vector<Damage> themeDamages(const QDir& good)
                 replace(theme.filePath(name), change(contentOf(theme.filePath(name))));
             };
         };
-        damages.push_back({name + " truncated", rewrite([](QByteArray b) { return b.left(b.size() / 2); })});
-        damages.push_back({name + " empty", rewrite([](QByteArray) { return QByteArray(); })});
-        damages.push_back({name + " holding a sound", rewrite([foreign](QByteArray) { return foreign; })});
-        damages.push_back({name + " claiming 100000 x 100000", rewrite([](QByteArray b) {
+        damages.push_back(
+            {name + " truncated", "truncated", rewrite([](QByteArray b) { return b.left(b.size() / 2); })});
+        damages.push_back({name + " empty", "empty", rewrite([](QByteArray) { return QByteArray(); })});
+        damages.push_back(
+            {name + " holding a sound", "not a picture", rewrite([foreign](QByteArray) { return foreign; })});
+        damages.push_back({name + " claiming 100000 x 100000", "more than", rewrite([](QByteArray b) {
                                const char side[4] = {'\xA0', '\x86', '\x01', '\0'};
                                return b.replace(18, 4, side, 4).replace(22, 4, side, 4);
                            })});
     }
-    const auto write = [](const QString& name, const QByteArray& bytes) {
-        return [name, bytes](const QDir& theme) { replace(theme.filePath(name), bytes); };
-    };
-    damages.push_back({"Theme.ini ragged", write("Theme.ini", "10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n")});
-    damages.push_back({"Theme.ini with a word", write("Theme.ini", "10\r\nten\r\n30\r\n40\r\n")});
-    damages.push_back({"Theme.ini out of range", write("Theme.ini", "10\r\n40000\r\n30\r\n40\r\n")});
-    damages.push_back({"Theme.ini of 22 groups", write("Theme.ini", QByteArray("1\r\n").repeated(88))});
-    damages.push_back({"Theme2.ini with one field", write("Theme2.ini", "5\r\n")});
+    const std::tuple<const char*, const char*, QByteArray> texts[] = {
+        {"Theme.ini ragged", "not a multiple of 4", "10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n"},
+        {"Theme.ini with a word", "line 2: \"ten\" is not a number", "10\r\nten\r\n30\r\n40\r\n"},
+        {"Theme.ini out of range", "line 2: \"40000\"", "10\r\n40000\r\n30\r\n40\r\n"},
+        {"Theme.ini with a blank line", "line 2", "10\r\n\r\n30\r\n40\r\n"},
+        {"Theme.ini of 22 groups", "more than 21 objects", QByteArray("1\r\n").repeated(88)},
+        {"Theme2.ini with one field", "needs two numbers", "5\r\n"},
+        {"Theme2.ini with a word", "line 2: \"far\"", "5\r\nfar\r\n"}};
+    for (const auto& [what, reason, bytes] : texts)
+        damages.push_back({what, reason, [name = QString(what).section(' ', 0, 0), b = bytes](const QDir& theme) {
+                               replace(theme.filePath(name), b);
+                           }});
     return damages;
 }
 
@@ -140,12 +148,13 @@ void BadInputTest::gameTellsOfEachDamagedThemeAndStillPlays()
         m_prompts.chosenTheme = "Broken";
         m_session->window.game().Image2_Click();
         QVERIFY2(!m_prompts.messages.empty(), qPrintable(damage.what));
-        QVERIFY2(QString::fromStdString(m_prompts.messages.front().text).contains("Broken"), qPrintable(damage.what));
+        const QString text = QString::fromStdString(m_prompts.messages.front().text);
+        QVERIFY2(text.contains("Broken") && text.contains(damage.reason), qPrintable(damage.what + ": " + text));
         QVERIFY2(m_session->window.windowTitle() == "Vantor - Theme1", qPrintable(damage.what));
         QVERIFY2(playRound(), qPrintable(damage.what));
     }
     // Details are shown on request, and there their damage is told; the theme itself plays.
-    makeBroken({"", [](const QDir& theme) { replace(theme.filePath("ThemeDetails.ini"), "\"About\r\nmore\r\n"); }});
+    makeBroken({"", "", [](const QDir& theme) { replace(theme.filePath("ThemeDetails.ini"), "\"About\r\nmore\r\n"); }});
     m_session->window.game().Image2_Click();
     QCOMPARE(m_session->window.windowTitle(), QStringLiteral("Vantor - Broken"));
     m_prompts.messages.clear();
@@ -153,7 +162,7 @@ void BadInputTest::gameTellsOfEachDamagedThemeAndStillPlays()
     QVERIFY(QString::fromStdString(m_prompts.messages.at(0).text).contains("damaged"));
     QVERIFY(playRound());
     // An empty "Theme.ini" is no damage but a theme without objects: it loads, and its round is over at once.
-    makeBroken({"", [](const QDir& theme) { replace(theme.filePath("Theme.ini"), ""); }});
+    makeBroken({"", "", [](const QDir& theme) { replace(theme.filePath("Theme.ini"), ""); }});
     m_session->window.game().Image2_Click();
     QCOMPARE(m_session->window.windowTitle(), QStringLiteral("Vantor - Broken"));
     QVERIFY(playRound());
@@ -174,7 +183,9 @@ void BadInputTest::editorTellsOfEachDamagedThemeAndKeepsItsWork()
         window.action("mnuLoad_Theme")->trigger();
         QVERIFY2(m_prompts.messages.size() == 1, qPrintable(damage.what));
         const QString text = QString::fromStdString(m_prompts.messages.front().text);
-        QVERIFY2(text.contains("Broken") && text.contains(damage.what.section(' ', 0, 0)), qPrintable(text));
+        QVERIFY2(
+            text.contains("Broken") && text.contains(damage.what.section(' ', 0, 0)) && text.contains(damage.reason),
+            qPrintable(damage.what + ": " + text));
         QVERIFY2(workspace.objectCount() == before.objectCount() && workspace.ObjX == before.ObjX &&
                      workspace.background == before.background && workspace.ThemeName == before.ThemeName,
                  qPrintable(damage.what));

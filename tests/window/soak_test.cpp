@@ -9,25 +9,18 @@
 #include <numeric>
 #include <random>
 
+#include <malloc.h>
+
 #include "game_session.h"
 #include "high_score_panel.h"
 #include "image_button.h"
 #include "registry_store.h"
 #include "score_time.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define SOAK_UNDER_ASAN
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SOAK_UNDER_ASAN
-#endif
-#endif
-#ifdef SOAK_UNDER_ASAN
-// Part of every AddressSanitizer runtime; GCC ships no header that declares it.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#else
-#include <malloc.h>
-#endif
+
+// Part of the sanitizer runtimes, which count the blocks they hand out themselves (glibc's count would not see
+// them, nor be inflated by the freed blocks they hold in quarantine); absent from a plain build.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
 
 namespace {
 
@@ -39,14 +32,11 @@ constexpr long long kHeapGrowthBoundBytes = 512 << 10;
 constexpr int kMaxIdlePasses = 50;
 const std::string kThemes[] = {"Theme1", "Workshop"};
 
-// Under AddressSanitizer its own count, which the freed blocks it holds in quarantine do not inflate.
 long long liveHeapBytes()
 {
-#ifdef SOAK_UNDER_ASAN
-    return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
-#else
+    if (__sanitizer_get_current_allocated_bytes)
+        return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
     return static_cast<long long>(mallinfo2().uordblks);
-#endif
 }
 
 // A table kept best first takes a time below every row that is not slower; false when that is below the tenth.
