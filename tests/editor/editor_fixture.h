@@ -52,10 +52,10 @@ protected:
 
     std::string programFolder() const { return m_folder.path().toStdString(); }
 
-    // Theme1 of `count` objects, and a start-up on it that reports nothing.
-    void startUpOnTheme1(int count = 3)
+    // `theme` as Theme1, and a start-up on it that reports nothing.
+    void startUpOnTheme1(const ThemePackage& theme = framedRowTheme(3))
     {
-        writeTheme(programFolder(), "Theme1", framedRowTheme(count));
+        writeTheme(programFolder(), "Theme1", theme);
         editor.Form_Load();
         ASSERT_TRUE(prompts.messages.empty()) << prompts.messages.front().text;
     }

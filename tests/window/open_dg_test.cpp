@@ -53,7 +53,6 @@ void OpenDgTest::listsOnlyPicturesAndPreviewsTheOneClickedOrReachedByArrowKey()
 
     dialog.openFolder(folder() + "/damaged");
     clickFile(dialog, "bad.bmp");
-    QCOMPARE(dialog.txtFile()->text(), QStringLiteral("bad.bmp"));
     QVERIFY(dialog.imgPreview()->pixmap().isNull() && dialog.imgPreview()->text().contains("bad.bmp"));
 }
 
