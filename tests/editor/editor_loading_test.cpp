@@ -1,9 +1,6 @@
-#include <fstream>
-
 #include "default_tube.h"
 #include "editor_fixture.h"
 #include "editor_layout.h"
-#include "theme_files.h"
 
 namespace {
 
@@ -45,7 +42,7 @@ TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasksOrATheEditors
     EXPECT_EQ(own.background, Surface(305, 241, kWhite));
 }
 
-TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndFailuresOrCancelKeepTheWorkspace)
+TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndCancelKeepsTheWorkspace)
 {
     startUpOnTheme1();
     writeTheme(programFolder(), "Other", themeWithOwnTubes(5));
@@ -61,16 +58,6 @@ TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndFailuresOrCancelKeepTheWorks
     prompts.chosenTheme.reset();
     editor.mnuLoad_Theme_Click();
     EXPECT_EQ(ws().objectCount(), 6);
-
-    writeTheme(programFolder(), "Broken", makeRowTheme(2));
-    std::ofstream(programFolder() + "/Broken/" + ThemeFiles::kPositions, std::ios::binary) << "1\r\n2\r\n3\r\n";
-    prompts.chosenTheme = "Broken";
-    editor.mnuLoad_Theme_Click();
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    const std::string& text = prompts.messages[0].text;
-    EXPECT_TRUE(text.find("/Broken") != std::string::npos && text.find(ThemeFiles::kPositions) != std::string::npos);
-    EXPECT_TRUE(ws().objectCount() == 6 && ws().ObjX == edited.ObjX && ws().ThemeName == "Other" &&
-                ws().objects[5].imgSprS == edited.objects[5].imgSprS);
 
     // A theme without objects keeps object 1 and the background, and takes its box.
     ThemePackage empty = makeRowTheme(0);
