@@ -58,12 +58,13 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         writeBytes(wide, redEllipseMetafile(48, 36));
         writeBytes(small, redEllipseMetafile(40, 30));
         prompts.pictures = {small, wide};
-        QTest::mouseClick(list->thumbnail(1), Qt::LeftButton);
-        QVERIFY(ws.CurObj == 1 && list->option(1)->isChecked());
+        QTest::mouseClick(list->option(1), Qt::LeftButton);
+        QTest::mouseClick(list->thumbnail(0), Qt::LeftButton);
+        QVERIFY(ws.CurObj == 0 && list->option(0)->isChecked() && !list->option(1)->isChecked());
         QTest::mouseClick(list->option(2), Qt::LeftButton);
         QTest::mouseClick(window.currentObjectPanel()->picSprite(), Qt::LeftButton);
-        QVERIFY(ws.CurObj == 2 && list->option(2)->isChecked() && !list->option(1)->isChecked());
-        QCOMPARE(QSize(ws.objects[1].imgSprS.width(), ws.objects[2].imgSprS.width()), QSize(40, 48));
+        QVERIFY(ws.CurObj == 2 && list->option(2)->isChecked() && !list->option(0)->isChecked());
+        QCOMPARE(QSize(ws.objects[0].imgSprS.width(), ws.objects[2].imgSprS.width()), QSize(40, 48));
         QCOMPARE(window.currentObjectPanel()->picSprite()->size(), QSize(48, 36));
     });
     pump.steps.push_back([&] {  // the current object dragged by the middle of its ellipse, its row's labels following
