@@ -89,11 +89,11 @@ public:
 // The first solid pixel of the current object, scanning from its centre.
 QPointF grabPoint(const Workspace& ws)
 {
-    const Surface& mask = ws.current().imgSprM;
+    const Surface& mask = ws.current().mask;
     for (int y = mask.height() / 2; y < mask.height(); ++y)
         for (int x = mask.width() / 2; x < mask.width(); ++x)
             if (mask.pixel(x, y) == kBlack)
-                return QPointF(ws.ObjX[ws.CurObj] + x + 0.5, ws.ObjY[ws.CurObj] + y + 0.5);
+                return QPointF(ws.objectX[ws.currentObject] + x + 0.5, ws.objectY[ws.currentObject] + y + 0.5);
     return {};
 }
 

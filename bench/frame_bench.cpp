@@ -51,51 +51,52 @@ struct BusyTheme {
 
     BusyTheme()
     {
-        pictures.picBg1 = Surface(kCanvasWidth, kCanvasHeight);
+        pictures.background = Surface(kCanvasWidth, kCanvasHeight);
         for (int y = 0; y < kCanvasHeight; ++y)
             for (int x = 0; x < kCanvasWidth; ++x)
-                pictures.picBg1.setPixel(x, y, rgb(x / 3, y / 2, 120));
-        state.LastObj = kMaxObjects - 1;
+                pictures.background.setPixel(x, y, rgb(x / 3, y / 2, 120));
+        state.lastObject = kMaxObjects - 1;
         for (int i = 0; i < kMaxObjects; ++i) {
             Surface picture = discMask(kObjectSide, kObjectSide);
             for (int y = 0; y < kObjectSide; ++y)
                 for (int x = 0; x < kObjectSide; ++x)
                     if (picture.pixel(x, y) == kBlack)
                         picture.setPixel(x, y, rgb(200, 10 * i, 40));
-            pictures.PicSprite.push_back(picture);
-            pictures.PicMask.push_back(discMask(kObjectSide, kObjectSide));
+            pictures.objects.push_back(picture);
+            pictures.objectMasks.push_back(discMask(kObjectSide, kObjectSide));
             const Surface tube = tubeMask(kObjectSide, kObjectSide);
-            pictures.PicCont.push_back(tube);
-            pictures.PicContMask.push_back(tube);
-            state.ContX[i] = static_cast<std::int16_t>((i % 8) * 80);
-            state.ContY[i] = static_cast<std::int16_t>((i / 8) * 150);
-            state.ObjX[i] = static_cast<std::int16_t>(state.ContX[i] + 5);
-            state.ObjY[i] = static_cast<std::int16_t>(state.ContY[i] + tube.height() - 5 - kObjectSide);
-            state.ObjActive[i] = true;
-            state.ContActive[i] = true;
+            pictures.tubes.push_back(tube);
+            pictures.tubeMasks.push_back(tube);
+            state.tubeX[i] = static_cast<std::int16_t>((i % 8) * 80);
+            state.tubeY[i] = static_cast<std::int16_t>((i / 8) * 150);
+            state.objectX[i] = static_cast<std::int16_t>(state.tubeX[i] + 5);
+            state.objectY[i] = static_cast<std::int16_t>(state.tubeY[i] + tube.height() - 5 - kObjectSide);
+            state.inPlay[i] = true;
+            state.tubeInPlay[i] = true;
         }
-        pictures.PicPlainSprite.push_back(discMask(120, 90));
-        pictures.PicPlainMask.push_back(discMask(120, 90));
-        state.BoxX[0] = 500;
-        state.BoxY[0] = 380;
-        state.CurObj = 20;
-        state.CurCont = 20;
-        objectSolid = MaskBits::ofObjectMask(pictures.PicMask[20]);
-        tubeSolid = MaskBits::ofTubeMask(pictures.PicContMask[20], OverlapSurface::kBackground);
+        pictures.boxes.push_back(discMask(120, 90));
+        pictures.boxMasks.push_back(discMask(120, 90));
+        state.boxX[0] = 500;
+        state.boxY[0] = 380;
+        state.currentObject = 20;
+        state.currentTube = 20;
+        objectSolid = MaskBits::ofObjectMask(pictures.objectMasks[20]);
+        tubeSolid = MaskBits::ofTubeMask(pictures.tubeMasks[20], OverlapSurface::kBackground);
     }
 };
 
 void BM_WholeFrame(benchmark::State& state)
 {
     BusyTheme theme;
-    const int current = theme.state.CurObj;
+    const int current = theme.state.currentObject;
     for (auto _ : state) {
-        composeMainFrame(theme.backBuffer, theme.pictures.picBg1, theme.state, theme.pictures);
-        const bool hit = MasksOverlap(theme.state.ObjX[current], theme.state.ObjY[current], theme.state.ContX[current],
-                                      theme.state.ContY[current], theme.objectSolid, theme.tubeSolid, theme.overlap);
+        composeMainFrame(theme.backBuffer, theme.pictures.background, theme.state, theme.pictures);
+        const bool hit =
+            masksOverlap(theme.state.objectX[current], theme.state.objectY[current], theme.state.tubeX[current],
+                         theme.state.tubeY[current], theme.objectSolid, theme.tubeSolid, theme.overlap);
         const bool delivered =
-            CentreInBox(theme.state.ObjX[current], theme.state.ObjY[current], theme.state.BoxX[0], theme.state.BoxY[0],
-                        theme.pictures.PicMask[current], theme.pictures.PicPlainMask[0]);
+            centreInBox(theme.state.objectX[current], theme.state.objectY[current], theme.state.boxX[0],
+                        theme.state.boxY[0], theme.pictures.objectMasks[current], theme.pictures.boxMasks[0]);
         benchmark::DoNotOptimize(hit);
         benchmark::DoNotOptimize(delivered);
         benchmark::ClobberMemory();
@@ -122,7 +123,7 @@ void BM_WallTestNoOverlap(benchmark::State& state)
     const MaskBits tubeSolid = MaskBits::ofTubeMask(tube, OverlapSurface::kBackground);
     OverlapSurface overlap{kWallMaskWidth, kWallMaskHeight};
     for (auto _ : state) {
-        const bool hit = MasksOverlap(0, 0, 0, 0, objectSolid, tubeSolid, overlap);
+        const bool hit = masksOverlap(0, 0, 0, 0, objectSolid, tubeSolid, overlap);
         benchmark::DoNotOptimize(hit);
     }
 }

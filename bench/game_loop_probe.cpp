@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "clock.h"
-#include "frm_main.h"
+#include "game_window.h"
 #include "prompts.h"
 #include "pump.h"
 #include "registry_store.h"
@@ -41,7 +41,7 @@ class CountingPump : public QObject, public Pump {
 public:
     CountingPump(Clock& clock, std::int64_t durationMs) : m_clock(clock), m_durationMs(durationMs) {}
 
-    void watch(FrmMain& window)
+    void watch(GameWindow& window)
     {
         m_game = &window.game();
         window.canvas()->installEventFilter(this);
@@ -66,7 +66,7 @@ public:
         m_lastMs = now;
         if (now - m_firstMs >= m_durationMs) {
             m_reachedEnd = true;
-            m_game->Form_Unload();
+            m_game->windowClosing();
         }
     }
 
@@ -205,13 +205,13 @@ int main(int argc, char* argv[])
     RecordingPrompts prompts;
     QTemporaryDir settings;
     RegistryStore registry(settings.path().toStdString());
-    FrmMain window(folder.path().toStdString(), {clock, sound, pump, registry, &prompts});
+    GameWindow window(folder.path().toStdString(), {clock, sound, pump, registry, &prompts});
     pump.watch(window);
     window.start();
     window.show();
     sound.openDevice();
     QTimer::singleShot(0, &window, [&window] {
-        window.game().Command1_Click();
+        window.game().startRound();
         QCoreApplication::quit();
     });
     app.exec();

@@ -28,7 +28,7 @@ void BM_BuildMask2000(benchmark::State& state)
     Surface pictureOut;
     Surface maskOut;
     for (auto _ : state) {
-        BuildMask(pictureOut, maskOut, source, kKey);
+        buildMask(pictureOut, maskOut, source, kKey);
         benchmark::DoNotOptimize(maskOut.row(0));
         benchmark::ClobberMemory();
     }

@@ -45,14 +45,14 @@ void BM_DrawMasked64(benchmark::State& state)
     const std::int16_t x = 100;
     const std::int16_t y = 120;
     for (auto _ : state) {
-        DrawMasked(dest, x, y, picture, mask);
+        drawMasked(dest, x, y, picture, mask);
         benchmark::DoNotOptimize(dest.row(0));
         benchmark::ClobberMemory();
     }
 }
 BENCHMARK(BM_DrawMasked64);
 
-// DrawMasked makes two passes over the sprite's pixels.
+// drawMasked makes two passes over the sprite's pixels.
 void BM_MemcpyDrawMaskedBytes(benchmark::State& state)
 {
     runMemcpyBaseline(state, 2 * kSpriteSide * kSpriteSide * sizeof(Rgb));
@@ -64,7 +64,7 @@ void BM_WholeSurface(benchmark::State& state, RasterOp op)
     Surface dest = patterned(kCanvasWidth, kCanvasHeight);
     const Surface source = patterned(kCanvasWidth, kCanvasHeight);
     for (auto _ : state) {
-        BitBlt(dest, 0, 0, kCanvasWidth, kCanvasHeight, source, 0, 0, op);
+        blit(dest, 0, 0, kCanvasWidth, kCanvasHeight, source, 0, 0, op);
         benchmark::DoNotOptimize(dest.row(0));
         benchmark::ClobberMemory();
     }

@@ -19,11 +19,11 @@ Workspace fullWorkspace()
     for (int i = 0; i < 21; ++i) {
         ws.objects.push_back({Surface(64, 64, rgb(200, i * 10, 0)), Surface(64, 64, kBlack),
                               Surface(78, 130, rgb(0, 255, 255)), Surface(78, 130, kBlack)});
-        ws.ObjX[i] = static_cast<std::int16_t>(i * 30);
+        ws.objectX[i] = static_cast<std::int16_t>(i * 30);
     }
     ws.background = Surface(640, 480, rgb(30, 90, 30));
-    ws.PicPlainS = Surface(120, 80, rgb(150, 75, 0));
-    ws.picPlainM = Surface(120, 80, kBlack);
+    ws.box = Surface(120, 80, rgb(150, 75, 0));
+    ws.boxMask = Surface(120, 80, kBlack);
     return ws;
 }
 

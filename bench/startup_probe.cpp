@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "clock.h"
-#include "frm_main.h"
+#include "game_window.h"
 #include "qt_pump.h"
 #include "registry_store.h"
 #include "sdl_sound_player.h"
@@ -41,11 +41,11 @@ int main(int argc, char* argv[])
     SdlSoundPlayer sound;
     QtPump pump;
     RegistryStore registry(settings.path().toStdString());
-    FrmMain window(folder.path().toStdString(), {steady, sound, pump, registry});
+    GameWindow window(folder.path().toStdString(), {steady, sound, pump, registry});
     lap("main window and its pictures");
-    window.game().Form_Initialize();
+    window.game().initialize();
     lap("program folder recorded");
-    window.game().Form_Load();
+    window.game().loadCurrentTheme();
     lap("theme load");
     window.show();
     while (!window.windowHandle()->isExposed())

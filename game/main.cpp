@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "clock.h"
-#include "frm_main.h"
+#include "game_window.h"
 #include "qt_pump.h"
 #include "registry_store.h"
 #include "sdl_sound_player.h"
@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     QtPump pump;
     RegistryStore registry(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
                            "/Helmwick");
-    FrmMain window(QCoreApplication::applicationDirPath().toStdString(), {clock, sound, pump, registry});
+    GameWindow window(QCoreApplication::applicationDirPath().toStdString(), {clock, sound, pump, registry});
     window.start();
     window.show();
     QTimer::singleShot(0, &window, [&sound] { sound.openDevice(); });

@@ -2,11 +2,11 @@
 
 #include "surface.h"
 
-void DrawMasked(Surface& dest, const std::int16_t& x, const std::int16_t& y, const Surface& picture,
+void drawMasked(Surface& dest, const std::int16_t& x, const std::int16_t& y, const Surface& picture,
                 const Surface& mask)
 {
     const int w = picture.width();
     const int h = picture.height();
-    BitBlt(dest, x, y, w, h, mask, 0, 0, RasterOp::MergePaint);
-    BitBlt(dest, x, y, w, h, picture, 0, 0, RasterOp::SrcAnd);
+    blit(dest, x, y, w, h, mask, 0, 0, RasterOp::MergePaint);
+    blit(dest, x, y, w, h, picture, 0, 0, RasterOp::SrcAnd);
 }

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool FileExist(const std::string& path)
+bool fileExists(const std::string& path)
 {
     const QString name = QString::fromStdString(path);
     if (QFileInfo(name).isDir())

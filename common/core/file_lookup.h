@@ -3,7 +3,7 @@
 #include <string>
 
 // True when the file can be opened for reading (a folder is not a file).
-bool FileExist(const std::string& path);
+bool fileExists(const std::string& path);
 
 // The path of `fileName` inside `folder`: the exact name when it exists, otherwise the one entry whose name
 // matches ignoring letter case (themes made on Windows name "pS.bmp" as they please), otherwise the exact

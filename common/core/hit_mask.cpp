@@ -2,7 +2,7 @@
 
 #include "surface.h"
 
-bool HitMask(std::int16_t x, std::int16_t y, std::int16_t cornerX, std::int16_t cornerY, const Surface& mask)
+bool hitsMask(std::int16_t x, std::int16_t y, std::int16_t cornerX, std::int16_t cornerY, const Surface& mask)
 {
     const std::optional<Rgb> colour = mask.pixel(x - cornerX, y - cornerY);
     return colour && *colour == kBlack;

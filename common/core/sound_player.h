@@ -8,7 +8,7 @@
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    virtual void PlayWav(const std::string& path) = 0;
+    virtual void play(const std::string& path) = 0;
     // Reads these sound files now, in place of those read before, so that playing them reads nothing from the
     // disk: a cue can play every frame. A file that cannot be read plays the built-in cue.
     virtual void loadCues(const std::vector<std::string>& paths) = 0;

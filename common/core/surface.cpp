@@ -125,7 +125,7 @@ void blitClipped(Surface& dest, const Surface& src, const ClippedCopy& c, Raster
 
 }  // namespace
 
-void BitBlt(Surface& dest, int destX, int destY, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op)
+void blit(Surface& dest, int destX, int destY, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op)
 {
     ClippedCopy c{destX, destY, srcX, srcY, w, h};
     if (!clip(c, dest, src))

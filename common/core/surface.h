@@ -58,4 +58,4 @@ private:
 // Block copy of the w x h rectangle at (srcX, srcY) of src onto dest at (destX, destY) with a raster operation.
 // Clipped as a memory device context clips: a pixel changes only when it lies inside dest and its source pixel
 // lies inside src; everything else of the rectangle is left alone. src and dest may be the same surface.
-void BitBlt(Surface& dest, int destX, int destY, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op);
+void blit(Surface& dest, int destX, int destY, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op);

@@ -9,10 +9,10 @@
 
 // One object of a theme: where its picture and its tube stand, and the four pictures.
 struct ThemeObject {
-    std::int16_t objX = 0;
-    std::int16_t objY = 0;
-    std::int16_t contX = 0;
-    std::int16_t contY = 0;
+    std::int16_t x = 0;
+    std::int16_t y = 0;
+    std::int16_t tubeX = 0;
+    std::int16_t tubeY = 0;
     Surface picture;
     Surface mask;
     Surface tube;

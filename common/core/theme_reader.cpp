@@ -45,10 +45,10 @@ std::optional<std::string> readPositions(const std::string& path, std::vector<Th
             values[k] = *number;
         }
         ThemeObject object;
-        object.objX = values[0];
-        object.objY = values[1];
-        object.contX = values[2];
-        object.contY = values[3];
+        object.x = values[0];
+        object.y = values[1];
+        object.tubeX = values[2];
+        object.tubeY = values[3];
         objects.push_back(std::move(object));
     }
     return std::nullopt;
@@ -158,7 +158,7 @@ ThemeReadResult readWholePackage(const std::string& programFolder, const std::st
     const std::string folder = themeFolder(programFolder, name);
     const std::string positionsPath = findInFolder(folder, ThemeFiles::kPositions);
     const std::string boxPath = findInFolder(folder, ThemeFiles::kBoxPosition);
-    if (!FileExist(positionsPath) || !FileExist(boxPath)) {
+    if (!fileExists(positionsPath) || !fileExists(boxPath)) {
         return ThemeReadResult::failure({ThemeLoadProblem::MissingTextFile, "The theme \"" + name + "\" lacks \"" +
                                                                                 ThemeFiles::kPositions + "\" or \"" +
                                                                                 ThemeFiles::kBoxPosition + "\"."});
@@ -175,7 +175,7 @@ ThemeReadResult readWholePackage(const std::string& programFolder, const std::st
     if (auto problem = readPictures(folder, package))
         return damaged(*problem);
     const std::string detailsPath = findInFolder(folder, ThemeFiles::kDetails);
-    if (FileExist(detailsPath)) {
+    if (fileExists(detailsPath)) {
         if (auto problem = readDetails(detailsPath, package))
             return damaged(*problem);
     }

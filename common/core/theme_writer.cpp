@@ -55,8 +55,8 @@ std::vector<std::string> writeThemePackage(const std::string& folder, const Them
         writer.picture(object.tubeMask, ThemeFiles::tubeMask(index));
         if (i == 0 && package.background)
             writer.picture(*package.background, ThemeFiles::kBackground);
-        positions += numberRecord(object.objX) + numberRecord(object.objY) + numberRecord(object.contX) +
-                     numberRecord(object.contY);
+        positions +=
+            numberRecord(object.x) + numberRecord(object.y) + numberRecord(object.tubeX) + numberRecord(object.tubeY);
     }
     writer.text(ThemeFiles::kPositions, positions);
 

@@ -3,7 +3,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include "frm_choose_theme.h"
+#include "theme_chooser.h"
 
 QtPrompts::QtPrompts(QWidget* parent, std::string programTitle, ProgramDialogs dialogs)
     : m_parent(parent), m_programTitle(std::move(programTitle)), m_dialogs(std::move(dialogs))
@@ -57,7 +57,7 @@ std::string QtPrompts::input(const std::string& prompt, const std::string& title
 
 std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFolder)
 {
-    FrmChooseTheme dialog(programFolder, m_parent);
+    ThemeChooser dialog(programFolder, m_parent);
     dialog.exec();
     return dialog.chosenTheme();
 }

@@ -5,10 +5,10 @@
 
 std::optional<Surface> askForPicture(Prompts& prompts)
 {
-    const std::optional<std::string> ChosenFile = prompts.openPicture();
-    if (!ChosenFile)
+    const std::optional<std::string> chosenFile = prompts.openPicture();
+    if (!chosenFile)
         return std::nullopt;
-    Result<Surface> picture = loadPicture(*ChosenFile);
+    Result<Surface> picture = loadPicture(*chosenFile);
     if (!picture) {
         prompts.message("Picture not loaded", picture.error() + "\r\nNothing was changed.", MessageIcon::Exclamation);
         return std::nullopt;

@@ -13,7 +13,7 @@ void shapeLike(Surface& output, const Surface& source)
 
 }  // namespace
 
-void BuildMask(Surface& pictureOut, Surface& maskOut, const Surface& source, Rgb keyColour)
+void buildMask(Surface& pictureOut, Surface& maskOut, const Surface& source, Rgb keyColour)
 {
     // Both outputs take the source's size, so scanning each over its own size is one pass over the source.
     shapeLike(pictureOut, source);

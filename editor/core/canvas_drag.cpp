@@ -23,12 +23,12 @@ void CanvasDrag::press(const Workspace& workspace, int button, double x, double 
 {
     if (button != kLeftButton)
         return;
-    MouseHeld = true;
-    storeDifference(GrabDX, x, workspace.ObjX[workspace.CurObj]);
-    storeDifference(GrabDY, y, workspace.ObjY[workspace.CurObj]);
-    if (workspace.ShowBox) {
-        storeDifference(BoxGrabDX, x, workspace.BoxX);
-        storeDifference(BoxGrabDY, y, workspace.BoxY);
+    buttonHeld = true;
+    storeDifference(objectGrabX, x, workspace.objectX[workspace.currentObject]);
+    storeDifference(objectGrabY, y, workspace.objectY[workspace.currentObject]);
+    if (workspace.showBox) {
+        storeDifference(boxGrabX, x, workspace.boxX);
+        storeDifference(boxGrabY, y, workspace.boxY);
     }
 }
 
@@ -38,31 +38,31 @@ DragMove CanvasDrag::move(Workspace& workspace, double x, double y)
     const std::optional<std::int16_t> py = toInt16(y);
     if (!px || !py)
         return DragMove::Nothing;
-    const int current = workspace.CurObj;
+    const int current = workspace.currentObject;
     const bool overObject =
-        HitMask(*px, *py, workspace.ObjX[current], workspace.ObjY[current], workspace.current().imgSprM);
-    const bool overBox = HitMask(*px, *py, workspace.BoxX, workspace.BoxY, workspace.picPlainM);
-    if (MouseHeld && overBox && workspace.ShowBox) {
-        storeDifference(workspace.BoxX, x, BoxGrabDX);
-        storeDifference(workspace.BoxY, y, BoxGrabDY);
+        hitsMask(*px, *py, workspace.objectX[current], workspace.objectY[current], workspace.current().mask);
+    const bool overBox = hitsMask(*px, *py, workspace.boxX, workspace.boxY, workspace.boxMask);
+    if (buttonHeld && overBox && workspace.showBox) {
+        storeDifference(workspace.boxX, x, boxGrabX);
+        storeDifference(workspace.boxY, y, boxGrabY);
         return DragMove::Box;
     }
-    if (MouseHeld && overObject)
-        DraggingObj = true;
-    if (!DraggingObj)
+    if (buttonHeld && overObject)
+        draggingObject = true;
+    if (!draggingObject)
         return DragMove::Nothing;
-    storeDifference(workspace.ObjX[current], x, GrabDX);
-    storeDifference(workspace.ObjY[current], y, GrabDY);
+    storeDifference(workspace.objectX[current], x, objectGrabX);
+    storeDifference(workspace.objectY[current], y, objectGrabY);
     return DragMove::Object;
 }
 
 void CanvasDrag::release(Workspace& workspace)
 {
-    MouseHeld = false;
-    DraggingObj = false;
-    const int current = workspace.CurObj;
+    buttonHeld = false;
+    draggingObject = false;
+    const int current = workspace.currentObject;
     const ObjectPictures& object = workspace.current();
-    storeDifference(workspace.ContX[current], workspace.ObjX[current], kTubeMargin);
-    storeDifference(workspace.ContY[current], workspace.ObjY[current] + kTubeMargin + object.imgSprS.height(),
-                    object.ImgContS.height());
+    storeDifference(workspace.tubeX[current], workspace.objectX[current], kTubeMargin);
+    storeDifference(workspace.tubeY[current], workspace.objectY[current] + kTubeMargin + object.picture.height(),
+                    object.tube.height());
 }

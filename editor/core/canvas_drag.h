@@ -21,11 +21,11 @@ struct CanvasDrag {
     // 5 pixels left of the object's, its bottom edge 5 pixels below the object's.
     void release(Workspace& workspace);
 
-    bool MouseHeld = false;
-    bool DraggingObj = false;
+    bool buttonHeld = false;
+    bool draggingObject = false;
     // Pointer minus the current object's corner, and minus the box's corner, at button-down.
-    std::int16_t GrabDX = 0;
-    std::int16_t GrabDY = 0;
-    std::int16_t BoxGrabDX = 0;
-    std::int16_t BoxGrabDY = 0;
+    std::int16_t objectGrabX = 0;
+    std::int16_t objectGrabY = 0;
+    std::int16_t boxGrabX = 0;
+    std::int16_t boxGrabY = 0;
 };

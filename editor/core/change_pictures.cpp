@@ -9,9 +9,9 @@ bool changeObjectPicture(Workspace& workspace, int index, Prompts& prompts)
     std::optional<Surface> picture = askForPicture(prompts);
     if (!picture)
         return false;
-    workspace.objects[static_cast<std::size_t>(index)].imgSprS = std::move(*picture);
-    MakeDefaultTube(workspace, index);
-    MakeObjectMask(workspace, index);
+    workspace.objects[static_cast<std::size_t>(index)].picture = std::move(*picture);
+    drawDefaultTube(workspace, index);
+    deriveObjectMask(workspace, index);
     return true;
 }
 
@@ -31,7 +31,7 @@ bool changeContainer(Workspace& workspace, Prompts& prompts)
     std::optional<Surface> picture = askForPicture(prompts);
     if (!picture)
         return false;
-    workspace.PicPlainS = std::move(*picture);
-    MakeBoxMask(workspace);
+    workspace.box = std::move(*picture);
+    deriveBoxMask(workspace);
     return true;
 }

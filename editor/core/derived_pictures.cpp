@@ -11,27 +11,27 @@ Surface maskKeyedOnCorner(const Surface& picture)
 {
     Surface unusedPicture;
     Surface mask;
-    BuildMask(unusedPicture, mask, picture, picture.pixel(0, 0).value_or(kWhite));
+    buildMask(unusedPicture, mask, picture, picture.pixel(0, 0).value_or(kWhite));
     return mask;
 }
 
 }  // namespace
 
-void MakeDefaultTube(Workspace& workspace, int index)
+void drawDefaultTube(Workspace& workspace, int index)
 {
     ObjectPictures& object = workspace.objects[static_cast<std::size_t>(index)];
-    DefaultTube tube = makeDefaultTube(object.imgSprS.width(), object.imgSprS.height());
-    object.ImgContS = std::move(tube.picture);
-    object.imgContM = std::move(tube.mask);
+    DefaultTube tube = makeDefaultTube(object.picture.width(), object.picture.height());
+    object.tube = std::move(tube.picture);
+    object.tubeMask = std::move(tube.mask);
 }
 
-void MakeObjectMask(Workspace& workspace, int index)
+void deriveObjectMask(Workspace& workspace, int index)
 {
     ObjectPictures& object = workspace.objects[static_cast<std::size_t>(index)];
-    object.imgSprM = maskKeyedOnCorner(object.imgSprS);
+    object.mask = maskKeyedOnCorner(object.picture);
 }
 
-void MakeBoxMask(Workspace& workspace)
+void deriveBoxMask(Workspace& workspace)
 {
-    workspace.picPlainM = maskKeyedOnCorner(workspace.PicPlainS);
+    workspace.boxMask = maskKeyedOnCorner(workspace.box);
 }

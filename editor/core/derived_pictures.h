@@ -6,10 +6,10 @@ struct Workspace;
 
 // Object `index` gets a freshly drawn default tube sized for its picture (a cyan U and its mask). The tube's
 // position stays until the next button release on the canvas places it around the object.
-void MakeDefaultTube(Workspace& workspace, int index);
+void drawDefaultTube(Workspace& workspace, int index);
 
 // Object `index` gets a mask derived from its picture, keyed on the colour of the picture's top-left pixel.
-void MakeObjectMask(Workspace& workspace, int index);
+void deriveObjectMask(Workspace& workspace, int index);
 
 // The container box gets a mask derived from its picture the same way.
-void MakeBoxMask(Workspace& workspace);
+void deriveBoxMask(Workspace& workspace);

@@ -19,25 +19,25 @@ Editor::Editor(std::string programFolder, EditorServices services)
 {
 }
 
-void Editor::Form_Load()
+void Editor::start()
 {
-    if (!LoadTheme(ThemeFiles::kDefaultTheme))
+    if (!loadTheme(ThemeFiles::kDefaultTheme))
         takeTheme(starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
-    m_workspace.ShowBox = true;
+    m_workspace.showBox = true;
     // The theme at start-up gets fresh tubes and masks made from its pictures, whatever its files held.
     for (int i = 0; i < m_workspace.objectCount(); ++i) {
-        MakeDefaultTube(m_workspace, i);
+        drawDefaultTube(m_workspace, i);
         m_services.pump.processPendingEvents();
-        MakeObjectMask(m_workspace, i);
+        deriveObjectMask(m_workspace, i);
     }
     markAndSelect(0);
     const ClientSize client = startupClientSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
     m_services.view.setClientSize(client.width, client.height);
-    m_services.view.showBoxCheck(m_workspace.ShowBox);
+    m_services.view.showBoxCheck(m_workspace.showBox);
     m_services.pump.processPendingEvents();
 }
 
-bool Editor::LoadTheme(const std::string& name)
+bool Editor::loadTheme(const std::string& name)
 {
     ThemeReadResult result = readThemePackage(m_programFolder, name);
     if (!result) {
@@ -57,20 +57,20 @@ bool Editor::LoadTheme(const std::string& name)
 void Editor::takeTheme(ThemePackage package)
 {
     applyThemePackage(m_workspace, std::move(package));
-    RebuildObjectList(m_list, m_workspace.objectCount());
+    rebuildObjectList(m_list, m_workspace.objectCount());
     selectObject(0);
     setListPanelHeight();
     m_services.view.showObjectList();
 }
 
-void Editor::RenderLoop()
+void Editor::runRenderLoop()
 {
     m_rendering = true;
-    while (!m_StopRendering) {
-        composeEditorFrame(m_picBackBuff, m_workspace);
-        if (m_picBackBuff != m_picCanvas) {
-            std::swap(m_picBackBuff, m_picCanvas);
-            m_services.view.present(m_picCanvas);
+    while (!m_stopRendering) {
+        composeEditorFrame(m_backBuffer, m_workspace);
+        if (m_backBuffer != m_shownFrame) {
+            std::swap(m_backBuffer, m_shownFrame);
+            m_services.view.present(m_shownFrame);
             ++m_framesShown;
             m_services.pump.processPendingEvents();
         } else {
@@ -80,40 +80,35 @@ void Editor::RenderLoop()
     m_rendering = false;
 }
 
-void Editor::Form_Unload()
+void Editor::windowClosing()
 {
-    m_StopRendering = true;
+    m_stopRendering = true;
 }
 
-void Editor::mnuNew_Click()
+void Editor::newTheme()
 {
-    ::mnuNew_Click(m_workspace, m_list);
+    ::newTheme(m_workspace, m_list);
     m_services.view.showObjectList();
     m_services.view.showCurrentObject();
 }
 
-void Editor::mnuNew_Object_Click()
+void Editor::newObject()
 {
-    if (!CmdNewObj_Click(m_workspace, m_list, m_services.prompts))
+    if (!::newObject(m_workspace, m_list, m_services.prompts))
         return;
     setListPanelHeight();
     m_services.view.showObjectList();
 }
 
-void Editor::mnuLoad_Theme_Click()
+void Editor::loadChosenTheme()
 {
     // Cancel keeps the workspace as it is, unsaved edits and all.
     const std::optional<std::string> chosen = m_services.prompts.chooseTheme(m_programFolder);
-    if (chosen && LoadTheme(*chosen))
-        m_workspace.ThemeName = *chosen;
+    if (chosen && loadTheme(*chosen))
+        m_workspace.themeName = *chosen;
 }
 
-void Editor::mnuSave_Theme_Click()
-{
-    cmdSave_Click();
-}
-
-void Editor::cmdSave_Click()
+void Editor::saveTheme()
 {
     const std::optional<ThemeDescription> entered = m_services.prompts.describeTheme();
     if (!entered || entered->dateLine.empty()) {
@@ -126,8 +121,8 @@ void Editor::cmdSave_Click()
         m_services.prompts.message("Theme not saved", *problem + "\r\nNothing was written.", MessageIcon::Exclamation);
         return;
     }
-    m_workspace.ThemeName = entered->name;
-    const std::vector<std::string> failures = saveTheme(m_programFolder, m_workspace, *entered);
+    m_workspace.themeName = entered->name;
+    const std::vector<std::string> failures = ::saveTheme(m_programFolder, m_workspace, *entered);
     if (failures.empty())
         return;
     std::string text =
@@ -137,76 +132,71 @@ void Editor::cmdSave_Click()
     m_services.prompts.message("Theme not saved completely", text, MessageIcon::Exclamation);
 }
 
-void Editor::mnuExit_Click()
+void Editor::quit()
 {
-    Form_Unload();
+    windowClosing();
     m_services.view.closeWindow();
 }
 
-void Editor::mnuChgBG_Click()
+void Editor::changeBackground()
 {
-    if (changeBackground(m_workspace, m_services.prompts))
+    if (::changeBackground(m_workspace, m_services.prompts))
         m_services.view.setCanvasSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
 }
 
-void Editor::mnuChgBox_Click()
+void Editor::changeContainer()
 {
-    changeContainer(m_workspace, m_services.prompts);
+    ::changeContainer(m_workspace, m_services.prompts);
 }
 
-void Editor::mnuChgSpr_Click()
+void Editor::toggleShowBox()
 {
-    imgPreview_Click(m_workspace.CurObj);
+    m_workspace.showBox = !m_workspace.showBox;
+    m_services.view.showBoxCheck(m_workspace.showBox);
 }
 
-void Editor::mnuShowBox_Click()
-{
-    m_workspace.ShowBox = !m_workspace.ShowBox;
-    m_services.view.showBoxCheck(m_workspace.ShowBox);
-}
-
-void Editor::CurSpr_Click(int row)
+void Editor::chooseObject(int row)
 {
     if (row >= 0 && row < m_workspace.objectCount())
         markAndSelect(row);
 }
 
-void Editor::imgPreview_Click(int row)
+void Editor::changeObjectPicture(int row)
 {
-    if (row < 0 || row >= m_workspace.objectCount() || !changeObjectPicture(m_workspace, row, m_services.prompts))
+    if (row < 0 || row >= m_workspace.objectCount() || !::changeObjectPicture(m_workspace, row, m_services.prompts))
         return;
     m_services.view.showObjectList();
     markAndSelect(row);
 }
 
-void Editor::picSprite_Click()
+void Editor::changeCurrentObject()
 {
-    imgPreview_Click(m_workspace.CurObj);
+    changeObjectPicture(m_workspace.currentObject);
 }
 
-void Editor::picCanvas_MouseDown(int button, double x, double y)
+void Editor::canvasPressed(int button, double x, double y)
 {
     m_drag.press(m_workspace, button, x, y);
 }
 
-void Editor::picCanvas_MouseMove(double x, double y)
+void Editor::canvasMoved(double x, double y)
 {
     if (m_drag.move(m_workspace, x, y) != DragMove::Object)
         return;
-    const int current = m_workspace.CurObj;
-    m_list.labels[static_cast<std::size_t>(current)] = {std::to_string(m_workspace.ObjX[current]),
-                                                        std::to_string(m_workspace.ObjY[current])};
+    const int current = m_workspace.currentObject;
+    m_list.labels[static_cast<std::size_t>(current)] = {std::to_string(m_workspace.objectX[current]),
+                                                        std::to_string(m_workspace.objectY[current])};
     m_services.view.showRowLabels(current);
 }
 
-void Editor::picCanvas_MouseUp()
+void Editor::canvasReleased()
 {
     m_drag.release(m_workspace);
 }
 
 void Editor::selectObject(int index)
 {
-    m_workspace.CurObj = static_cast<std::int16_t>(index);
+    m_workspace.currentObject = static_cast<std::int16_t>(index);
     m_services.view.showCurrentObject();
 }
 

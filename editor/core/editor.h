@@ -27,42 +27,42 @@ public:
 
     // Start-up up to the render loop: "Theme1" (or, when it cannot be loaded, a theme of the editor's own) with
     // a fresh default tube and mask for every object, object 1 current and marked, the window sized.
-    void Form_Load();
+    void start();
     // Composes and shows frames and lets the window's events run between them, until the window closes. When
     // nothing changed since the frame shown, it waits for the next event instead of showing the same again.
-    void RenderLoop();
+    void runRenderLoop();
     // The window closes: the render loop ends after its current pass.
-    void Form_Unload();
+    void windowClosing();
 
     // Reads theme `name` into the workspace, whole or not at all; a theme that cannot be loaded is reported and
     // the workspace keeps what it had. False when it was not loaded.
-    bool LoadTheme(const std::string& name);
+    bool loadTheme(const std::string& name);
 
     // Save Theme: the description dialog, then the workspace written as a theme folder beside the program.
     // Cancel, or an empty date line, ends it with "Save aborted" before anything is written; a file that could
     // not be written is reported, all of them in one message.
-    void cmdSave_Click();
+    void saveTheme();
 
     // The menu.
-    void mnuNew_Click();
-    void mnuNew_Object_Click();
-    void mnuLoad_Theme_Click();
-    void mnuSave_Theme_Click();
-    void mnuExit_Click();
-    void mnuChgBG_Click();
-    void mnuChgBox_Click();
-    void mnuChgSpr_Click();
-    void mnuShowBox_Click();
+    void newTheme();
+    void newObject();
+    void loadChosenTheme();
+    void quit();
+    void changeBackground();
+    void changeContainer();
+    // Also a click on the Current Object panel's picture.
+    void changeCurrentObject();
+    void toggleShowBox();
 
     // The object list and the Current Object panel.
-    void CurSpr_Click(int row);
-    void imgPreview_Click(int row);
-    void picSprite_Click();
+    void chooseObject(int row);
+    // A click on a row's thumbnail: that object gets a new picture.
+    void changeObjectPicture(int row);
 
     // The canvas's pointer, in canvas pixels.
-    void picCanvas_MouseDown(int button, double x, double y);
-    void picCanvas_MouseMove(double x, double y);
-    void picCanvas_MouseUp();
+    void canvasPressed(int button, double x, double y);
+    void canvasMoved(double x, double y);
+    void canvasReleased();
 
     const Workspace& workspace() const { return m_workspace; }
     const ObjectList& objectList() const { return m_list; }
@@ -82,9 +82,9 @@ private:
     ObjectList m_list;
     CanvasDrag m_drag;
 
-    Surface m_picBackBuff;
-    Surface m_picCanvas;
-    bool m_StopRendering = false;
+    Surface m_backBuffer;
+    Surface m_shownFrame;
+    bool m_stopRendering = false;
     bool m_rendering = false;
     int m_framesShown = 0;
 };

@@ -11,11 +11,11 @@ void composeEditorFrame(Surface& backBuffer, const Workspace& workspace)
     const Surface& background = workspace.background;
     if (background.width() < backBuffer.width() || background.height() < backBuffer.height())
         backBuffer.clear();
-    BitBlt(backBuffer, 0, 0, backBuffer.width(), backBuffer.height(), background, 0, 0, RasterOp::SrcCopy);
-    if (workspace.ShowBox)
-        DrawMasked(backBuffer, workspace.BoxX, workspace.BoxY, workspace.PicPlainS, workspace.picPlainM);
-    const int current = workspace.CurObj;
+    blit(backBuffer, 0, 0, backBuffer.width(), backBuffer.height(), background, 0, 0, RasterOp::SrcCopy);
+    if (workspace.showBox)
+        drawMasked(backBuffer, workspace.boxX, workspace.boxY, workspace.box, workspace.boxMask);
+    const int current = workspace.currentObject;
     const ObjectPictures& object = workspace.current();
-    DrawMasked(backBuffer, workspace.ObjX[current], workspace.ObjY[current], object.imgSprS, object.imgSprM);
-    DrawMasked(backBuffer, workspace.ContX[current], workspace.ContY[current], object.ImgContS, object.imgContM);
+    drawMasked(backBuffer, workspace.objectX[current], workspace.objectY[current], object.picture, object.mask);
+    drawMasked(backBuffer, workspace.tubeX[current], workspace.tubeY[current], object.tube, object.tubeMask);
 }

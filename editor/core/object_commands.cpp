@@ -5,7 +5,7 @@
 #include "theme_files.h"
 #include "workspace.h"
 
-bool CmdNewObj_Click(Workspace& workspace, ObjectList& list, Prompts& prompts)
+bool newObject(Workspace& workspace, ObjectList& list, Prompts& prompts)
 {
     if (workspace.objectCount() >= ThemeFiles::kMaxObjects) {
         prompts.message("New Object",
@@ -19,10 +19,10 @@ bool CmdNewObj_Click(Workspace& workspace, ObjectList& list, Prompts& prompts)
     return true;
 }
 
-void mnuNew_Click(Workspace& workspace, ObjectList& list)
+void newTheme(Workspace& workspace, ObjectList& list)
 {
     trimListToFirstRow(list);
     workspace.objects.resize(1);
     list.marked = 0;
-    workspace.CurObj = 0;
+    workspace.currentObject = 0;
 }

@@ -5,7 +5,7 @@ std::string rowCaption(int row)
     return "Object " + std::to_string(row + 1);
 }
 
-void RebuildObjectList(ObjectList& list, int objectCount)
+void rebuildObjectList(ObjectList& list, int objectCount)
 {
     trimListToFirstRow(list);
     while (list.rows() < objectCount)

@@ -28,7 +28,7 @@ struct ObjectList {
 std::string rowCaption(int row);
 
 // Removes every row but the first, then adds rows until there is one per object.
-void RebuildObjectList(ObjectList& list, int objectCount);
+void rebuildObjectList(ObjectList& list, int objectCount);
 // Adds a row, labelled like the first.
 void addListRow(ObjectList& list);
 // Removes every row but the first.

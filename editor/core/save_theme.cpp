@@ -10,14 +10,14 @@ ThemePackage packageOf(const Workspace& workspace, const ThemeDescription& descr
     ThemePackage package;
     for (int i = 0; i < workspace.objectCount(); ++i) {
         const ObjectPictures& pictures = workspace.objects[static_cast<std::size_t>(i)];
-        package.objects.push_back({workspace.ObjX[i], workspace.ObjY[i], workspace.ContX[i], workspace.ContY[i],
-                                   pictures.imgSprS, pictures.imgSprM, pictures.ImgContS, pictures.imgContM});
+        package.objects.push_back({workspace.objectX[i], workspace.objectY[i], workspace.tubeX[i], workspace.tubeY[i],
+                                   pictures.picture, pictures.mask, pictures.tube, pictures.tubeMask});
     }
     package.background = workspace.background;
-    package.boxX = workspace.BoxX;
-    package.boxY = workspace.BoxY;
-    package.boxPicture = workspace.PicPlainS;
-    package.boxMask = workspace.picPlainM;
+    package.boxX = workspace.boxX;
+    package.boxY = workspace.boxY;
+    package.boxPicture = workspace.box;
+    package.boxMask = workspace.boxMask;
     package.hasDetails = true;
     package.description = description.description;
     package.dateLine = description.dateLine;

@@ -10,10 +10,10 @@
 
 // The four pictures of one object: its picture, the picture's mask, its tube and the tube's mask.
 struct ObjectPictures {
-    Surface imgSprS;
-    Surface imgSprM;
-    Surface ImgContS;
-    Surface imgContM;
+    Surface picture;
+    Surface mask;
+    Surface tube;
+    Surface tubeMask;
 };
 
 // The canvas's size until a background is chosen with Change Background.
@@ -23,27 +23,27 @@ constexpr int kInitialCanvasHeight = 241;
 // The theme being edited. There is always at least one object; the number of objects is the number of
 // entries of `objects`, and position slots beyond the last object keep whatever they last held.
 struct Workspace {
-    std::array<std::int16_t, ThemeFiles::kMaxObjects> ObjX{};
-    std::array<std::int16_t, ThemeFiles::kMaxObjects> ObjY{};
-    std::array<std::int16_t, ThemeFiles::kMaxObjects> ContX{};
-    std::array<std::int16_t, ThemeFiles::kMaxObjects> ContY{};
-    std::int16_t BoxX = 0;
-    std::int16_t BoxY = 0;
-    bool ShowBox = true;
-    std::int16_t CurObj = 0;
+    std::array<std::int16_t, ThemeFiles::kMaxObjects> objectX{};
+    std::array<std::int16_t, ThemeFiles::kMaxObjects> objectY{};
+    std::array<std::int16_t, ThemeFiles::kMaxObjects> tubeX{};
+    std::array<std::int16_t, ThemeFiles::kMaxObjects> tubeY{};
+    std::int16_t boxX = 0;
+    std::int16_t boxY = 0;
+    bool showBox = true;
+    std::int16_t currentObject = 0;
     std::vector<ObjectPictures> objects = std::vector<ObjectPictures>(1);
 
     // The background as it was loaded or chosen, whole: this is what a save writes. The canvas shows it cut
     // or extended with white to the canvas's size.
     Surface background;
-    Surface PicPlainS;  // the container box
-    Surface picPlainM;  // and its mask
+    Surface box;      // the container box
+    Surface boxMask;  // and its mask
     int canvasWidth = kInitialCanvasWidth;
     int canvasHeight = kInitialCanvasHeight;
 
     // The theme folder's name, from the last load or save.
-    std::string ThemeName;
+    std::string themeName;
 
     int objectCount() const { return static_cast<int>(objects.size()); }
-    const ObjectPictures& current() const { return objects[static_cast<std::size_t>(CurObj)]; }
+    const ObjectPictures& current() const { return objects[static_cast<std::size_t>(currentObject)]; }
 };

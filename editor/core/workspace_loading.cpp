@@ -56,19 +56,19 @@ void applyThemePackage(Workspace& workspace, ThemePackage package)
         workspace.objects.resize(1);
     for (std::size_t i = 0; i < package.objects.size(); ++i) {
         ThemeObject& object = package.objects[i];
-        workspace.ObjX[i] = object.objX;
-        workspace.ObjY[i] = object.objY;
-        workspace.ContX[i] = object.contX;
-        workspace.ContY[i] = object.contY;
+        workspace.objectX[i] = object.x;
+        workspace.objectY[i] = object.y;
+        workspace.tubeX[i] = object.tubeX;
+        workspace.tubeY[i] = object.tubeY;
         workspace.objects.push_back(
             {std::move(object.picture), std::move(object.mask), std::move(object.tube), std::move(object.tubeMask)});
     }
     if (package.background)
         workspace.background = std::move(*package.background);
-    workspace.BoxX = package.boxX;
-    workspace.BoxY = package.boxY;
-    workspace.PicPlainS = std::move(package.boxPicture);
-    workspace.picPlainM = std::move(package.boxMask);
+    workspace.boxX = package.boxX;
+    workspace.boxY = package.boxY;
+    workspace.box = std::move(package.boxPicture);
+    workspace.boxMask = std::move(package.boxMask);
 }
 
 ThemePackage starterTheme(int canvasWidth, int canvasHeight)
@@ -79,10 +79,10 @@ ThemePackage starterTheme(int canvasWidth, int canvasHeight)
     object.mask = blackWhereNotWhite(object.picture);
     DefaultTube tube = makeDefaultTube(kStarterObjectSide, kStarterObjectSide);
     // The object rests in its tube near the bottom left, as a release on the canvas would place the tube.
-    object.contX = 16;
-    object.contY = static_cast<std::int16_t>(std::max(0, canvasHeight - tube.picture.height() - 16));
-    object.objX = static_cast<std::int16_t>(object.contX + 5);
-    object.objY = static_cast<std::int16_t>(object.contY + tube.picture.height() - 5 - kStarterObjectSide);
+    object.tubeX = 16;
+    object.tubeY = static_cast<std::int16_t>(std::max(0, canvasHeight - tube.picture.height() - 16));
+    object.x = static_cast<std::int16_t>(object.tubeX + 5);
+    object.y = static_cast<std::int16_t>(object.tubeY + tube.picture.height() - 5 - kStarterObjectSide);
     object.tube = std::move(tube.picture);
     object.tubeMask = std::move(tube.mask);
     package.objects.push_back(std::move(object));

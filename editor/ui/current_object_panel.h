@@ -13,13 +13,13 @@ public:
     explicit CurrentObjectPanel(QWidget* parent = nullptr);
     void showObject(const ObjectPictures& object);
 
-    SurfaceCanvas* picSprite() const { return m_picSprite; }
-    SurfaceCanvas* picSCont() const { return m_picSCont; }
+    SurfaceCanvas* pictureView() const { return m_pictureView; }
+    SurfaceCanvas* tubeView() const { return m_tubeView; }
 
 signals:
     void pictureClicked();
 
 private:
-    SurfaceCanvas* m_picSprite;
-    SurfaceCanvas* m_picSCont;
+    SurfaceCanvas* m_pictureView;
+    SurfaceCanvas* m_tubeView;
 };

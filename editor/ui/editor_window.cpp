@@ -6,11 +6,11 @@
 
 #include "current_object_panel.h"
 #include "editor_layout.h"
-#include "frm_save.h"
 #include "object_list_panel.h"
-#include "open_dg.h"
+#include "picture_open_dialog.h"
 #include "qt_prompts.h"
 #include "surface_canvas.h"
+#include "theme_description_dialog.h"
 
 namespace {
 
@@ -24,8 +24,10 @@ EditorWindow::EditorWindow(const std::string& programFolder, EditorWindowService
     Prompts* prompts = services.prompts;
     if (!prompts) {
         ProgramDialogs dialogs;
-        dialogs.openPicture = [](QWidget* parent) { return showOpenDg(parent); };
-        dialogs.describeTheme = [](QWidget* parent, Prompts& prompts) { return showFrmSave(parent, prompts); };
+        dialogs.openPicture = [](QWidget* parent) { return showPictureOpenDialog(parent); };
+        dialogs.describeTheme = [](QWidget* parent, Prompts& prompts) {
+            return showThemeDescriptionDialog(parent, prompts);
+        };
         m_ownPrompts = std::make_unique<QtPrompts>(this, kProgramTitle, std::move(dialogs));
         prompts = m_ownPrompts.get();
     }
@@ -34,12 +36,12 @@ EditorWindow::EditorWindow(const std::string& programFolder, EditorWindowService
     setWindowTitle(QStringLiteral("Create"));
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    m_fraObject = new CurrentObjectPanel(client);
-    m_fraObject->setGeometry(kPanelLeft, kObjectPanelTop, kPanelWidth, objectPanelHeight(0));
-    m_fraObjectList = new ObjectListPanel(client);
-    m_picCanvas = new SurfaceCanvas(client);
-    m_picCanvas->move(kCanvasLeft, kCanvasTop);
-    m_picCanvas->setCanvasSize(kInitialCanvasWidth, kInitialCanvasHeight);
+    m_currentObjectPanel = new CurrentObjectPanel(client);
+    m_currentObjectPanel->setGeometry(kPanelLeft, kObjectPanelTop, kPanelWidth, objectPanelHeight(0));
+    m_objectListPanel = new ObjectListPanel(client);
+    m_canvas = new SurfaceCanvas(client);
+    m_canvas->move(kCanvasLeft, kCanvasTop);
+    m_canvas->setCanvasSize(kInitialCanvasWidth, kInitialCanvasHeight);
     buildMenus();
     connectControls();
 }
@@ -49,27 +51,29 @@ EditorWindow::~EditorWindow() = default;
 void EditorWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, QStringLiteral("&New"), QStringLiteral("mnuNew"), &Editor::mnuNew_Click)
+    addCommand(file, QStringLiteral("&New"), QStringLiteral("newTheme"), &Editor::newTheme)
         ->setShortcut(QKeySequence::New);
-    addCommand(file, QStringLiteral("New &Object"), QStringLiteral("mnuNew_Object"), &Editor::mnuNew_Object_Click);
+    addCommand(file, QStringLiteral("New &Object"), QStringLiteral("newObject"), &Editor::newObject);
     file->addSeparator();
-    addCommand(file, QStringLiteral("&Save Theme"), QStringLiteral("mnuSave_Theme"), &Editor::mnuSave_Theme_Click)
+    addCommand(file, QStringLiteral("&Save Theme"), QStringLiteral("saveTheme"), &Editor::saveTheme)
         ->setShortcut(QKeySequence::Save);
-    addCommand(file, QStringLiteral("&Load theme"), QStringLiteral("mnuLoad_Theme"), &Editor::mnuLoad_Theme_Click)
+    addCommand(file, QStringLiteral("&Load theme"), QStringLiteral("loadTheme"), &Editor::loadChosenTheme)
         ->setShortcut(QKeySequence::Open);
     file->addSeparator();
-    addCommand(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), &Editor::mnuExit_Click)
-        ->setShortcut(QKeySequence::Quit);
+    addCommand(file, QStringLiteral("E&xit"), QStringLiteral("quit"), &Editor::quit)->setShortcut(QKeySequence::Quit);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("&Change"));
-    addCommand(change, QStringLiteral("Change &Background"), QStringLiteral("mnuChgBG"), &Editor::mnuChgBG_Click);
-    addCommand(change, QStringLiteral("Change &Container"), QStringLiteral("mnuChgBox"), &Editor::mnuChgBox_Click);
-    addCommand(change, QStringLiteral("Change Current &Object"), QStringLiteral("mnuChgSpr"), &Editor::mnuChgSpr_Click);
+    addCommand(change, QStringLiteral("Change &Background"), QStringLiteral("changeBackground"),
+               &Editor::changeBackground);
+    addCommand(change, QStringLiteral("Change &Container"), QStringLiteral("changeContainer"),
+               &Editor::changeContainer);
+    addCommand(change, QStringLiteral("Change Current &Object"), QStringLiteral("changeCurrentObject"),
+               &Editor::changeCurrentObject);
     change->addSeparator();
-    m_mnuShowBox =
-        addCommand(change, QStringLiteral("&Show Box"), QStringLiteral("mnuShowBox"), &Editor::mnuShowBox_Click);
-    m_mnuShowBox->setCheckable(true);
-    m_mnuShowBox->setChecked(true);
+    m_showBoxAction =
+        addCommand(change, QStringLiteral("&Show Box"), QStringLiteral("showBox"), &Editor::toggleShowBox);
+    m_showBoxAction->setCheckable(true);
+    m_showBoxAction->setChecked(true);
 }
 
 QAction* EditorWindow::addCommand(QMenu* menu, const QString& caption, const QString& name, void (Editor::*handler)())
@@ -87,28 +91,27 @@ QAction* EditorWindow::action(const QString& objectName) const
 
 void EditorWindow::connectControls()
 {
-    connect(m_fraObject, &CurrentObjectPanel::pictureClicked, this, [this] { m_editor->picSprite_Click(); });
-    connect(m_fraObjectList, &ObjectListPanel::optionClicked, this, [this](int row) { m_editor->CurSpr_Click(row); });
-    connect(m_fraObjectList, &ObjectListPanel::thumbnailClicked, this,
-            [this](int row) { m_editor->imgPreview_Click(row); });
-    connect(m_picCanvas, &SurfaceCanvas::mousePressed, this,
-            [this](int button, double x, double y) { m_editor->picCanvas_MouseDown(button, x, y); });
-    connect(m_picCanvas, &SurfaceCanvas::mouseMoved, this,
-            [this](double x, double y) { m_editor->picCanvas_MouseMove(x, y); });
-    connect(m_picCanvas, &SurfaceCanvas::mouseReleased, this,
-            [this](int, double, double) { m_editor->picCanvas_MouseUp(); });
+    connect(m_currentObjectPanel, &CurrentObjectPanel::pictureClicked, this,
+            [this] { m_editor->changeCurrentObject(); });
+    connect(m_objectListPanel, &ObjectListPanel::optionClicked, this, [this](int row) { m_editor->chooseObject(row); });
+    connect(m_objectListPanel, &ObjectListPanel::thumbnailClicked, this,
+            [this](int row) { m_editor->changeObjectPicture(row); });
+    connect(m_canvas, &SurfaceCanvas::mousePressed, this,
+            [this](int button, double x, double y) { m_editor->canvasPressed(button, x, y); });
+    connect(m_canvas, &SurfaceCanvas::mouseMoved, this, [this](double x, double y) { m_editor->canvasMoved(x, y); });
+    connect(m_canvas, &SurfaceCanvas::mouseReleased, this, [this](int, double, double) { m_editor->canvasReleased(); });
 }
 
 void EditorWindow::run()
 {
-    m_editor->Form_Load();
+    m_editor->start();
     show();
-    m_editor->RenderLoop();
+    m_editor->runRenderLoop();
 }
 
 void EditorWindow::setCanvasSize(int width, int height)
 {
-    m_picCanvas->setCanvasSize(width, height);
+    m_canvas->setCanvasSize(width, height);
 }
 
 void EditorWindow::setClientSize(int width, int height)
@@ -118,30 +121,30 @@ void EditorWindow::setClientSize(int width, int height)
 
 void EditorWindow::present(const Surface& frame)
 {
-    m_picCanvas->showFrame(frame);
+    m_canvas->showFrame(frame);
 }
 
 void EditorWindow::showObjectList()
 {
-    m_fraObjectList->showRows(m_editor->objectList(), m_editor->workspace(), twipsPerPixelY());
-    picSCont_Resize();
+    m_objectListPanel->showRows(m_editor->objectList(), m_editor->workspace(), twipsPerPixelY());
+    layOutPanels();
 }
 
 void EditorWindow::showRowLabels(int row)
 {
-    m_fraObjectList->showLabels(m_editor->objectList(), row);
+    m_objectListPanel->showLabels(m_editor->objectList(), row);
 }
 
 void EditorWindow::showCurrentObject()
 {
-    m_fraObject->showObject(m_editor->workspace().current());
-    m_fraObjectList->showMark(m_editor->objectList());
-    picSCont_Resize();
+    m_currentObjectPanel->showObject(m_editor->workspace().current());
+    m_objectListPanel->showMark(m_editor->objectList());
+    layOutPanels();
 }
 
 void EditorWindow::showBoxCheck(bool checked)
 {
-    m_mnuShowBox->setChecked(checked);
+    m_showBoxAction->setChecked(checked);
 }
 
 void EditorWindow::closeWindow()
@@ -155,23 +158,23 @@ double EditorWindow::twipsPerPixelY()
     return dpi > 0 ? kTwipsPerInch / dpi : kUsualTwipsPerPixel;
 }
 
-void EditorWindow::picSCont_Resize()
+void EditorWindow::layOutPanels()
 {
-    const int panelHeight = objectPanelHeight(m_fraObject->picSCont()->height());
-    m_fraObject->setGeometry(kPanelLeft, kObjectPanelTop, kPanelWidth, panelHeight);
+    const int panelHeight = objectPanelHeight(m_currentObjectPanel->tubeView()->height());
+    m_currentObjectPanel->setGeometry(kPanelLeft, kObjectPanelTop, kPanelWidth, panelHeight);
     const ListPanelPlace place =
         placeListPanel(centralWidget()->height(), m_editor->objectList().panelHeight, kObjectPanelTop + panelHeight);
-    m_fraObjectList->setGeometry(kPanelLeft, place.top, kPanelWidth, place.height);
+    m_objectListPanel->setGeometry(kPanelLeft, place.top, kPanelWidth, place.height);
 }
 
 void EditorWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    picSCont_Resize();
+    layOutPanels();
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event)
 {
-    m_editor->Form_Unload();
+    m_editor->windowClosing();
     event->accept();
 }

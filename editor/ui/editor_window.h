@@ -29,9 +29,9 @@ public:
     void run();
 
     Editor& editor() { return *m_editor; }
-    SurfaceCanvas* canvas() const { return m_picCanvas; }
-    CurrentObjectPanel* currentObjectPanel() const { return m_fraObject; }
-    ObjectListPanel* objectListPanel() const { return m_fraObjectList; }
+    SurfaceCanvas* canvas() const { return m_canvas; }
+    CurrentObjectPanel* currentObjectPanel() const { return m_currentObjectPanel; }
+    ObjectListPanel* objectListPanel() const { return m_objectListPanel; }
     QAction* action(const QString& objectName) const;
 
     void setCanvasSize(int width, int height) override;
@@ -53,13 +53,13 @@ private:
     QAction* addCommand(QMenu* menu, const QString& caption, const QString& name, void (Editor::*handler)());
     void connectControls();
     // Runs whenever the tube preview, the list or the window's size changes.
-    void picSCont_Resize();
+    void layOutPanels();
 
     std::unique_ptr<Prompts> m_ownPrompts;
     std::unique_ptr<Editor> m_editor;
 
-    CurrentObjectPanel* m_fraObject;
-    ObjectListPanel* m_fraObjectList;
-    SurfaceCanvas* m_picCanvas;
-    QAction* m_mnuShowBox = nullptr;
+    CurrentObjectPanel* m_currentObjectPanel;
+    ObjectListPanel* m_objectListPanel;
+    SurfaceCanvas* m_canvas;
+    QAction* m_showBoxAction = nullptr;
 };

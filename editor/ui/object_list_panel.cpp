@@ -46,7 +46,7 @@ void ObjectListPanel::showRows(const ObjectList& list, const Workspace& workspac
     while (rowCount() < list.rows())
         addRow(twipsPerPixel);
     for (int row = 0; row < rowCount(); ++row) {
-        thumbnail(row)->showPicture(workspace.objects[static_cast<std::size_t>(row)].imgSprS);
+        thumbnail(row)->showPicture(workspace.objects[static_cast<std::size_t>(row)].picture);
         showLabels(list, row);
     }
     showMark(list);

@@ -9,12 +9,12 @@ namespace {
 void composeWithoutTube(Surface& backBuffer, const Surface& blank, const GameState& state,
                         const ThemePictures& pictures)
 {
-    BitBlt(backBuffer, 0, 0, backBuffer.width(), backBuffer.height(), blank, 0, 0, RasterOp::SrcCopy);
-    for (std::size_t i = 0; i < pictures.PicPlainSprite.size() && i < state.BoxX.size(); ++i)
-        DrawMasked(backBuffer, state.BoxX[i], state.BoxY[i], pictures.PicPlainSprite[i], pictures.PicPlainMask[i]);
-    for (int i = 0; i <= state.LastObj; ++i) {
-        if (state.ObjActive[i])
-            DrawMasked(backBuffer, state.ObjX[i], state.ObjY[i], pictures.PicSprite[i], pictures.PicMask[i]);
+    blit(backBuffer, 0, 0, backBuffer.width(), backBuffer.height(), blank, 0, 0, RasterOp::SrcCopy);
+    for (std::size_t i = 0; i < pictures.boxes.size() && i < state.boxX.size(); ++i)
+        drawMasked(backBuffer, state.boxX[i], state.boxY[i], pictures.boxes[i], pictures.boxMasks[i]);
+    for (int i = 0; i <= state.lastObject; ++i) {
+        if (state.inPlay[i])
+            drawMasked(backBuffer, state.objectX[i], state.objectY[i], pictures.objects[i], pictures.objectMasks[i]);
     }
 }
 
@@ -23,10 +23,9 @@ void composeWithoutTube(Surface& backBuffer, const Surface& blank, const GameSta
 void composeMainFrame(Surface& backBuffer, const Surface& blank, const GameState& state, const ThemePictures& pictures)
 {
     composeWithoutTube(backBuffer, blank, state, pictures);
-    const int tube = state.CurCont;
-    if (tube >= 0 && tube <= state.LastObj && state.ContActive[tube])
-        DrawMasked(backBuffer, state.ContX[tube], state.ContY[tube], pictures.PicCont[tube],
-                   pictures.PicContMask[tube]);
+    const int tube = state.currentTube;
+    if (tube >= 0 && tube <= state.lastObject && state.tubeInPlay[tube])
+        drawMasked(backBuffer, state.tubeX[tube], state.tubeY[tube], pictures.tubes[tube], pictures.tubeMasks[tube]);
 }
 
 void composeSlideFrame(Surface& backBuffer, const Surface& blank, const GameState& state, const ThemePictures& pictures)

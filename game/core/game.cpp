@@ -21,32 +21,32 @@ Game::Game(std::string programFolder, GameServices services)
 {
 }
 
-void Game::Form_Initialize()
+void Game::initialize()
 {
     recordProgramFolder(m_services.registry, m_programFolder);
-    ThemeName = ThemeFiles::kDefaultTheme;
+    themeName = ThemeFiles::kDefaultTheme;
 }
 
-bool Game::Form_Load()
+bool Game::loadCurrentTheme()
 {
-    const bool loaded = LoadTheme(ThemeName);
-    m_state.CurObj = 0;
-    m_state.CurCont = 0;
+    const bool loaded = loadTheme(themeName);
+    m_state.currentObject = 0;
+    m_state.currentTube = 0;
     m_services.view.fitWindowToCanvas();
     return loaded;
 }
 
-bool Game::LoadTheme(const std::string& name)
+bool Game::loadTheme(const std::string& name)
 {
-    if (loadTheme(name, false))
+    if (loadThemeOrDefault(name, false))
         return true;
     // The theme on screen stays, and so its name: the caption, the next Start and the scores follow it.
     if (m_hasTheme)
-        ThemeName = m_themeOnScreen;
+        themeName = m_themeOnScreen;
     return false;
 }
 
-bool Game::loadTheme(const std::string& name, bool fallingBack)
+bool Game::loadThemeOrDefault(const std::string& name, bool fallingBack)
 {
     ThemeReadResult result = readThemePackage(m_programFolder, name);
     if (result.ok()) {
@@ -57,25 +57,25 @@ bool Game::loadTheme(const std::string& name, bool fallingBack)
 
     // A broken default theme is reported once and never retried, so the fallback cannot go round in circles.
     const std::string defaultFolder = themeFolder(m_programFolder, ThemeFiles::kDefaultTheme);
-    const bool defaultLooksLoadable = FileExist(findInFolder(defaultFolder, ThemeFiles::kPositions)) &&
-                                      FileExist(findInFolder(defaultFolder, ThemeFiles::kBoxPosition));
+    const bool defaultLooksLoadable = fileExists(findInFolder(defaultFolder, ThemeFiles::kPositions)) &&
+                                      fileExists(findInFolder(defaultFolder, ThemeFiles::kBoxPosition));
     if (fallingBack || name == ThemeFiles::kDefaultTheme || !defaultLooksLoadable) {
         m_services.prompts.message("Theme not found", "Can't find Default theme", MessageIcon::Exclamation);
         return false;
     }
-    return loadTheme(ThemeFiles::kDefaultTheme, true);
+    return loadThemeOrDefault(ThemeFiles::kDefaultTheme, true);
 }
 
-void Game::Image2_Click()
+void Game::chooseTheme()
 {
     if (const std::optional<std::string> picked = m_services.prompts.chooseTheme(m_programFolder))
-        ThemeName = *picked;
+        themeName = *picked;
     // Cancel reloads the current theme as well, which ends a running round.
-    if (!ThemeName.empty())
-        LoadTheme(ThemeName);
+    if (!themeName.empty())
+        loadTheme(themeName);
 }
 
-void Game::imgAbout_MouseUp(int button)
+void Game::aboutButtonReleased(int button)
 {
     if (button == kLeftButton) {
         m_services.prompts.showAbout();
@@ -110,59 +110,59 @@ void Game::applyTheme(const std::string& name, ThemePackage package)
 {
     // The theme on screen is the one whose name the caption shows and whose table the scores go to, also
     // after falling back to the default theme.
-    ThemeName = name;
+    themeName = name;
     m_themeOnScreen = name;
     m_sounds = std::move(package.sounds);
     m_services.sound.loadCues({m_sounds.hitTube, m_sounds.putInCont, m_sounds.pickup, m_sounds.letGo});
 
-    m_state.ObjX = {};
-    m_state.ObjY = {};
-    m_state.ContX = {};
-    m_state.ContY = {};
-    m_state.ObjActive = {};
-    m_state.ContActive = {};
-    m_pictures.PicSprite.clear();
-    m_pictures.PicMask.clear();
-    m_pictures.PicCont.clear();
-    m_pictures.PicContMask.clear();
+    m_state.objectX = {};
+    m_state.objectY = {};
+    m_state.tubeX = {};
+    m_state.tubeY = {};
+    m_state.inPlay = {};
+    m_state.tubeInPlay = {};
+    m_pictures.objects.clear();
+    m_pictures.objectMasks.clear();
+    m_pictures.tubes.clear();
+    m_pictures.tubeMasks.clear();
     m_pictures.objectSolid.clear();
     m_pictures.tubeSolid.clear();
     for (std::size_t i = 0; i < package.objects.size(); ++i) {
         ThemeObject& object = package.objects[i];
-        m_state.ObjX[i] = object.objX;
-        m_state.ObjY[i] = object.objY;
-        m_state.ContX[i] = object.contX;
-        m_state.ContY[i] = object.contY;
-        m_state.ObjActive[i] = true;
-        m_state.ContActive[i] = true;
+        m_state.objectX[i] = object.x;
+        m_state.objectY[i] = object.y;
+        m_state.tubeX[i] = object.tubeX;
+        m_state.tubeY[i] = object.tubeY;
+        m_state.inPlay[i] = true;
+        m_state.tubeInPlay[i] = true;
         m_pictures.objectSolid.push_back(MaskBits::ofObjectMask(object.mask));
         m_pictures.tubeSolid.push_back(MaskBits::ofTubeMask(object.tubeMask, OverlapSurface::kBackground));
-        m_pictures.PicSprite.push_back(std::move(object.picture));
-        m_pictures.PicMask.push_back(std::move(object.mask));
-        m_pictures.PicCont.push_back(std::move(object.tube));
-        m_pictures.PicContMask.push_back(std::move(object.tubeMask));
+        m_pictures.objects.push_back(std::move(object.picture));
+        m_pictures.objectMasks.push_back(std::move(object.mask));
+        m_pictures.tubes.push_back(std::move(object.tube));
+        m_pictures.tubeMasks.push_back(std::move(object.tubeMask));
     }
-    m_state.LastObj = static_cast<int>(package.objects.size()) - 1;
+    m_state.lastObject = static_cast<int>(package.objects.size()) - 1;
     if (package.background) {
-        m_pictures.picBg1 = *package.background;
-        m_pictures.picBG2 = std::move(*package.background);
+        m_pictures.background = *package.background;
+        m_pictures.lockOutBackground = std::move(*package.background);
     }
-    m_state.BoxX[0] = package.boxX;
-    m_state.BoxY[0] = package.boxY;
-    m_pictures.PicPlainSprite = {std::move(package.boxPicture)};
-    m_pictures.PicPlainMask = {std::move(package.boxMask)};
+    m_state.boxX[0] = package.boxX;
+    m_state.boxY[0] = package.boxY;
+    m_pictures.boxes = {std::move(package.boxPicture)};
+    m_pictures.boxMasks = {std::move(package.boxMask)};
     m_hasTheme = true;
 
     m_blankShowsAlternate = false;
-    resizeCanvas(m_pictures.picBg1.width(), m_pictures.picBg1.height());
-    m_services.view.setCaption(kProgramTitle + " - " + ThemeName);
+    resizeCanvas(m_pictures.background.width(), m_pictures.background.height());
+    m_services.view.setCaption(kProgramTitle + " - " + themeName);
     m_services.view.setTimeText(kInitialTime);
     m_description = package.hasDetails ? std::move(package.description) : std::string();
     m_dateLine = package.hasDetails ? std::move(package.dateLine) : std::string();
     m_detailsCutShort = package.detailsCutShort;
-    LoadHighScores();
+    loadHighScores();
 
-    m_StopRendering = true;
+    m_stopRendering = true;
     m_services.pump.processPendingEvents();
 }
 
@@ -176,5 +176,5 @@ void Game::resizeCanvas(int width, int height)
 
 std::string Game::themeFilePath(const std::string& fileName) const
 {
-    return findInFolder(themeFolder(m_programFolder, ThemeName), fileName);
+    return findInFolder(themeFolder(m_programFolder, themeName), fileName);
 }

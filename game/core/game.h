@@ -37,51 +37,51 @@ public:
     Game(std::string programFolder, GameServices services);
 
     // Start-up and theme loading.
-    void Form_Initialize();
+    void initialize();
     // False when no theme could be loaded: the chosen one and the default theme both failed.
-    bool Form_Load();
-    bool LoadTheme(const std::string& name);
+    bool loadCurrentTheme();
+    bool loadTheme(const std::string& name);
     // "Change the theme": the chooser, then a load of whatever theme is current afterwards.
-    void Image2_Click();
+    void chooseTheme();
     // The About button: left opens the About window, right shows the theme's details.
-    void imgAbout_MouseUp(int button);
+    void aboutButtonReleased(int button);
 
     // The round.
-    void Command1_Click();
-    void RenderLoop();
+    void startRound();
+    void runRoundLoop();
     // The window closes: every running loop returns at its next pass.
-    void Form_Unload();
+    void windowClosing();
 
     // The canvas's pointer events, positions in canvas pixels.
-    void PicCanvas_MouseDown(int button, double x, double y);
-    void PicCanvas_MouseMove(double x, double y);
-    void PicCanvas_MouseUp();
+    void canvasPressed(int button, double x, double y);
+    void canvasMoved(double x, double y);
+    void canvasReleased();
 
     // High scores.
-    void EnterHighScore(double seconds);
-    void LoadHighScores();
+    void enterHighScore(double seconds);
+    void loadHighScores();
     // What went wrong when the table could not be written.
-    std::optional<std::string> SaveHighScores();
-    void cmdShowHighscores_Click();
-    void cmdHideScores_Click();
+    std::optional<std::string> saveHighScores();
+    void showHighScores();
+    void hideHighScores();
 
-    std::string ThemeName;
-    const std::string& ThemeDescription() const { return m_description; }
-    const std::string& ThemeDateLine() const { return m_dateLine; }
+    std::string themeName;
+    const std::string& themeDescription() const { return m_description; }
+    const std::string& themeDateLine() const { return m_dateLine; }
 
     const GameState& state() const { return m_state; }
     const ThemePictures& pictures() const { return m_pictures; }
     const HighScoreTable& highScores() const { return m_highScores; }
     const ThemeSounds& sounds() const { return m_sounds; }
     bool hasTheme() const { return m_hasTheme; }
-    bool isRendering() const { return !m_StopRendering; }
+    bool isRendering() const { return !m_stopRendering; }
     bool isLockedOut() const { return m_blankShowsAlternate; }
-    bool isCarrying() const { return m_DraggingObj; }
+    bool isCarrying() const { return m_carrying; }
     int canvasWidth() const { return m_canvasWidth; }
     int canvasHeight() const { return m_canvasHeight; }
 
 private:
-    bool loadTheme(const std::string& name, bool fallingBack);
+    bool loadThemeOrDefault(const std::string& name, bool fallingBack);
     void reportLoadFailure(const std::string& name, const struct ThemeLoadError& error);
     void applyTheme(const std::string& name, ThemePackage package);
     void resizeCanvas(int width, int height);
@@ -90,7 +90,7 @@ private:
     bool allDelivered() const;
     void showFailure(int number, const std::string& description);
 
-    void DropBack();
+    void slideBack();
     void pollRestoreTimer();
     const Surface& blank() const;
     bool hasCurrentObject() const;
@@ -116,15 +116,15 @@ private:
     int m_canvasWidth = 320;
     int m_canvasHeight = 240;
 
-    bool m_StopRendering = true;
+    bool m_stopRendering = true;
     bool m_closing = false;
     // A round's loop is running; a Start meanwhile asks it to begin the round anew instead of nesting another.
     bool m_roundRunning = false;
     bool m_restartRound = false;
-    bool m_MouseHeld = false;
-    bool m_DraggingObj = false;
-    std::int16_t m_GrabDX = 0;
-    std::int16_t m_GrabDY = 0;
+    bool m_buttonHeld = false;
+    bool m_carrying = false;
+    std::int16_t m_grabX = 0;
+    std::int16_t m_grabY = 0;
 
     // While a slid-back object keeps the pointer locked out, the clean background is the alternate copy.
     bool m_blankShowsAlternate = false;

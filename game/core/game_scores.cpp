@@ -19,7 +19,7 @@ std::string oneLine(std::string name)
 
 }  // namespace
 
-void Game::EnterHighScore(double seconds)
+void Game::enterHighScore(double seconds)
 {
     const std::string time = formatSeconds(seconds, '.');
     const std::optional<int> place = findHighScorePlace(m_highScores, timeValue(time));
@@ -30,7 +30,7 @@ void Game::EnterHighScore(double seconds)
     m_services.view.showHighScoreRows(m_highScores);
     // A theme folder that cannot be written keeps its old table; the player is told, and the entry stays on
     // screen for as long as the theme does.
-    const std::optional<std::string> failure = SaveHighScores();
+    const std::optional<std::string> failure = saveHighScores();
     m_unsavedScores = failure.has_value();
     if (failure)
         m_services.prompts.message(
@@ -39,7 +39,7 @@ void Game::EnterHighScore(double seconds)
             MessageIcon::Exclamation);
 }
 
-void Game::LoadHighScores()
+void Game::loadHighScores()
 {
     m_unsavedScores = false;
     const std::string path = themeFilePath(ThemeFiles::kHighScores);
@@ -57,22 +57,22 @@ void Game::LoadHighScores()
                                    MessageIcon::Exclamation);
 }
 
-std::optional<std::string> Game::SaveHighScores()
+std::optional<std::string> Game::saveHighScores()
 {
     return writeHighScoreFile(themeFilePath(ThemeFiles::kHighScores), m_highScores);
 }
 
-void Game::cmdShowHighscores_Click()
+void Game::showHighScores()
 {
     // The file is read anew, as another player's scores may have reached it, unless it lacks an entry of ours.
     if (m_unsavedScores)
         m_services.view.showHighScoreRows(m_highScores);
     else
-        LoadHighScores();
+        loadHighScores();
     m_services.view.setHighScorePanelVisible(true);
 }
 
-void Game::cmdHideScores_Click()
+void Game::hideHighScores()
 {
     m_services.view.setHighScorePanelVisible(false);
 }

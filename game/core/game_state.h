@@ -13,30 +13,30 @@ constexpr int kBoxSlots = 5;
 
 // Where everything of a round stands, and what is still in play.
 struct GameState {
-    int LastObj = -1;  // objects are 0 to LastObj
-    std::array<std::int16_t, kMaxObjects> ObjX{};
-    std::array<std::int16_t, kMaxObjects> ObjY{};
-    std::array<std::int16_t, kMaxObjects> ContX{};
-    std::array<std::int16_t, kMaxObjects> ContY{};
-    std::array<bool, kMaxObjects> ObjActive{};
-    std::array<bool, kMaxObjects> ContActive{};
-    std::array<std::int16_t, kBoxSlots> BoxX{};
-    std::array<std::int16_t, kBoxSlots> BoxY{};
-    std::int16_t CurObj = 0;
-    std::int16_t CurCont = 0;
-    bool GameOver = false;
+    int lastObject = -1;  // objects are 0 to lastObject
+    std::array<std::int16_t, kMaxObjects> objectX{};
+    std::array<std::int16_t, kMaxObjects> objectY{};
+    std::array<std::int16_t, kMaxObjects> tubeX{};
+    std::array<std::int16_t, kMaxObjects> tubeY{};
+    std::array<bool, kMaxObjects> inPlay{};
+    std::array<bool, kMaxObjects> tubeInPlay{};
+    std::array<std::int16_t, kBoxSlots> boxX{};
+    std::array<std::int16_t, kBoxSlots> boxY{};
+    std::int16_t currentObject = 0;
+    std::int16_t currentTube = 0;
+    bool gameOver = false;
 };
 
 // The pictures of the loaded theme, one element per object.
 struct ThemePictures {
-    std::vector<Surface> PicSprite;
-    std::vector<Surface> PicMask;
-    std::vector<Surface> PicCont;
-    std::vector<Surface> PicContMask;
-    std::vector<Surface> PicPlainSprite;  // the container box, element 0
-    std::vector<Surface> PicPlainMask;
-    Surface picBg1;  // the background
-    Surface picBG2;  // the same background, shown while a slid-back object keeps the pointer locked out
+    std::vector<Surface> objects;
+    std::vector<Surface> objectMasks;
+    std::vector<Surface> tubes;
+    std::vector<Surface> tubeMasks;
+    std::vector<Surface> boxes;  // the container box, element 0
+    std::vector<Surface> boxMasks;
+    Surface background;         // the background
+    Surface lockOutBackground;  // the same background, shown while a slid-back object keeps the pointer locked out
     // The object and tube masks as the wall test reads them.
     std::vector<MaskBits> objectSolid;
     std::vector<MaskBits> tubeSolid;

@@ -62,7 +62,7 @@ void insertHighScore(HighScoreTable& table, int place, HighScoreRow row)
 
 std::optional<StoredHighScores> readHighScoreFile(const std::string& path)
 {
-    if (!FileExist(path))
+    if (!fileExists(path))
         return std::nullopt;
     Result<std::string> text = readTextFile(path);
     if (!text)

@@ -32,7 +32,7 @@ bool rowTubeSolid(const MaskBits& b, int y, int dx, int dy, int from, int to)
 
 }  // namespace
 
-bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const MaskBits& maskA,
+bool masksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const MaskBits& maskA,
                   const MaskBits& maskB, OverlapSurface& overlap)
 {
     const int dx = x1 - x2;
@@ -60,7 +60,7 @@ bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_
     return false;
 }
 
-bool CentreInBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& pictureA,
+bool centreInBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& pictureA,
                  const Surface& pictureB)
 {
     const double cx = x1 + pictureA.width() / 2.0;

@@ -21,10 +21,10 @@ constexpr int kInvertedMaskHeight = 265;
 // Gives the same answer as the raster-operation sequence over the overlap surface W and the 281 x 265
 // inverted-mask surface: only the part of A that fits into W's size before this test counts (W then takes A's
 // size), and beyond 281 x 265 a solid tube pixel counts under any object pixel.
-bool MasksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const MaskBits& maskA,
+bool masksOverlap(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const MaskBits& maskA,
                   const MaskBits& maskB, OverlapSurface& overlap);
 
 // Delivery test: is the centre of picture A at (x1, y1) strictly inside the rectangle of picture B at (x2, y2)?
 // A half pixel of the centre counts.
-bool CentreInBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& pictureA,
+bool centreInBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& pictureA,
                  const Surface& pictureB);

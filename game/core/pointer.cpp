@@ -18,30 +18,30 @@ bool strictlyInside(double x, double y, int left, int top, const Surface& pictur
 
 // Positions arrive as reals and the rules work on 16-bit integers rounded halves to even; a position that does
 // not fit a 16-bit integer is no position on any canvas and is ignored.
-void Game::PicCanvas_MouseDown(int button, double x, double y)
+void Game::canvasPressed(int button, double x, double y)
 {
     if (button != kLeftButton)
         return;
-    m_MouseHeld = true;
-    for (int i = 0; i <= m_state.LastObj; ++i) {
-        if (strictlyInside(x, y, m_state.ObjX[i], m_state.ObjY[i], m_pictures.PicSprite[i])) {
-            m_services.sound.PlayWav(m_sounds.pickup);
-            m_state.CurObj = static_cast<std::int16_t>(i);
+    m_buttonHeld = true;
+    for (int i = 0; i <= m_state.lastObject; ++i) {
+        if (strictlyInside(x, y, m_state.objectX[i], m_state.objectY[i], m_pictures.objects[i])) {
+            m_services.sound.play(m_sounds.pickup);
+            m_state.currentObject = static_cast<std::int16_t>(i);
             break;
         }
     }
-    const int current = m_state.CurObj;
+    const int current = m_state.currentObject;
     if (current < 0 || current >= kMaxObjects)
         return;
-    const std::optional<std::int16_t> grabX = toInt16(x - m_state.ObjX[current]);
-    const std::optional<std::int16_t> grabY = toInt16(y - m_state.ObjY[current]);
+    const std::optional<std::int16_t> grabX = toInt16(x - m_state.objectX[current]);
+    const std::optional<std::int16_t> grabY = toInt16(y - m_state.objectY[current]);
     if (grabX && grabY) {
-        m_GrabDX = *grabX;
-        m_GrabDY = *grabY;
+        m_grabX = *grabX;
+        m_grabY = *grabY;
     }
 }
 
-void Game::PicCanvas_MouseMove(double x, double y)
+void Game::canvasMoved(double x, double y)
 {
     pollRestoreTimer();
     if (m_blankShowsAlternate)
@@ -51,54 +51,55 @@ void Game::PicCanvas_MouseMove(double x, double y)
     if (!px || !py)
         return;
     if (hasCurrentObject()) {
-        const int current = m_state.CurObj;
-        const bool over = HitMask(*px, *py, m_state.ObjX[current], m_state.ObjY[current], m_pictures.PicMask[current]);
-        if (over && m_MouseHeld)
-            m_DraggingObj = true;
-        if (m_DraggingObj) {
-            const std::optional<std::int16_t> objX = toInt16(x - m_GrabDX);
-            const std::optional<std::int16_t> objY = toInt16(y - m_GrabDY);
-            if (objX && objY) {
-                m_state.ObjX[current] = *objX;
-                m_state.ObjY[current] = *objY;
+        const int current = m_state.currentObject;
+        const bool over =
+            hitsMask(*px, *py, m_state.objectX[current], m_state.objectY[current], m_pictures.objectMasks[current]);
+        if (over && m_buttonHeld)
+            m_carrying = true;
+        if (m_carrying) {
+            const std::optional<std::int16_t> objectX = toInt16(x - m_grabX);
+            const std::optional<std::int16_t> objectY = toInt16(y - m_grabY);
+            if (objectX && objectY) {
+                m_state.objectX[current] = *objectX;
+                m_state.objectY[current] = *objectY;
             }
         }
     }
-    if (m_MouseHeld)
+    if (m_buttonHeld)
         return;
-    for (int i = 0; i <= m_state.LastObj; ++i) {
-        if (m_state.ContActive[i] && strictlyInside(x, y, m_state.ContX[i], m_state.ContY[i], m_pictures.PicCont[i])) {
-            m_state.CurObj = static_cast<std::int16_t>(i);
-            m_state.CurCont = static_cast<std::int16_t>(i);
+    for (int i = 0; i <= m_state.lastObject; ++i) {
+        if (m_state.tubeInPlay[i] && strictlyInside(x, y, m_state.tubeX[i], m_state.tubeY[i], m_pictures.tubes[i])) {
+            m_state.currentObject = static_cast<std::int16_t>(i);
+            m_state.currentTube = static_cast<std::int16_t>(i);
             break;
         }
     }
 }
 
-void Game::PicCanvas_MouseUp()
+void Game::canvasReleased()
 {
-    if (m_DraggingObj) {
-        m_services.sound.PlayWav(m_sounds.letGo);
-        DropBack();
+    if (m_carrying) {
+        m_services.sound.play(m_sounds.letGo);
+        slideBack();
     }
-    m_MouseHeld = false;
-    m_DraggingObj = false;
+    m_buttonHeld = false;
+    m_carrying = false;
 }
 
-void Game::DropBack()
+void Game::slideBack()
 {
     m_blankShowsAlternate = true;
     m_restoreDueMs = m_services.clock.nowMs() + kLockOutMs;
-    if (!hasCurrentObject() || !m_state.ObjActive[m_state.CurObj])
+    if (!hasCurrentObject() || !m_state.inPlay[m_state.currentObject])
         return;
-    const int current = m_state.CurObj;
-    std::int16_t& x = m_state.ObjX[current];
-    std::int16_t& y = m_state.ObjY[current];
-    const CanvasPoint target = restingPlace(m_state.ContX[current], m_state.ContY[current], m_pictures.PicCont[current],
-                                            m_pictures.PicSprite[current]);
+    const int current = m_state.currentObject;
+    std::int16_t& x = m_state.objectX[current];
+    std::int16_t& y = m_state.objectY[current];
+    const CanvasPoint target = restingPlace(m_state.tubeX[current], m_state.tubeY[current], m_pictures.tubes[current],
+                                            m_pictures.objects[current]);
     for (;;) {
         const CanvasPoint before{x, y};
-        StepTowards(m_canvasWidth, m_canvasHeight, x, y, target.x, target.y);
+        stepTowards(m_canvasWidth, m_canvasHeight, x, y, target.x, target.y);
         if (hasArrived(x, y, target))
             break;
         // A resting place beyond the canvas's edge stops the slide at the edge; it ends there instead of
@@ -120,5 +121,5 @@ void Game::pollRestoreTimer()
 
 const Surface& Game::blank() const
 {
-    return m_blankShowsAlternate ? m_pictures.picBG2 : m_pictures.picBg1;
+    return m_blankShowsAlternate ? m_pictures.lockOutBackground : m_pictures.background;
 }

@@ -11,8 +11,8 @@ constexpr char kPathValue[] = "Path";
 
 void recordProgramFolder(RegistryStore& store, const std::string& programFolder)
 {
-    const RegistryValue recorded = store.RegistryReadValue(RootKey::LocalMachine, kGameKey, kPathValue);
+    const RegistryValue recorded = store.readValue(RootKey::LocalMachine, kGameKey, kPathValue);
     if (std::holds_alternative<std::monostate>(recorded) || recorded == RegistryValue(std::string()))
-        store.RegistryCreateKey(RootKey::LocalMachine, kGameKey);
-    store.RegistryWriteValue(RootKey::LocalMachine, kGameKey, kPathValue, programFolder, kRegSz);
+        store.createKey(RootKey::LocalMachine, kGameKey);
+    store.writeValue(RootKey::LocalMachine, kGameKey, kPathValue, programFolder, kRegSz);
 }

@@ -110,7 +110,7 @@ void changeHive(RootKey root, const std::string& path, const std::function<bool(
 
 }  // namespace
 
-RegistryStatus WriteTypedValue(OpenKey key, const std::string& valueName, RegistryType type, const RegistryValue& value)
+RegistryStatus writeTypedValue(OpenKey key, const std::string& valueName, RegistryType type, const RegistryValue& value)
 {
     if (type != kRegSz && type != kRegDword)
         return kStatusSuccess;
@@ -130,7 +130,7 @@ RegistryStatus WriteTypedValue(OpenKey key, const std::string& valueName, Regist
     return kStatusSuccess;
 }
 
-RegistryStatus ReadTypedValue(OpenKey key, const std::string& valueName, RegistryValue& value)
+RegistryStatus readTypedValue(OpenKey key, const std::string& valueName, RegistryValue& value)
 {
     value = std::monostate();
     if (!key.key)
@@ -153,26 +153,25 @@ RegistryStatus ReadTypedValue(OpenKey key, const std::string& valueName, Registr
 
 RegistryStore::RegistryStore(std::string folder) : m_folder(std::move(folder)) {}
 
-void RegistryStore::RegistryCreateKey(RootKey root, const std::string& keyPath)
+void RegistryStore::createKey(RootKey root, const std::string& keyPath)
 {
     changeHive(root, hiveFilePath(root), [&](Hive& hive) { return hive.createKey(keyPath); });
 }
 
-void RegistryStore::RegistryWriteValue(RootKey root, const std::string& keyPath, const std::string& valueName,
-                                       const RegistryValue& value, RegistryType type)
+void RegistryStore::writeValue(RootKey root, const std::string& keyPath, const std::string& valueName,
+                               const RegistryValue& value, RegistryType type)
 {
     changeHive(root, hiveFilePath(root), [&](Hive& hive) {
-        return WriteTypedValue(OpenKey{hive.openKey(keyPath)}, valueName, type, value) == kStatusSuccess;
+        return writeTypedValue(OpenKey{hive.openKey(keyPath)}, valueName, type, value) == kStatusSuccess;
     });
 }
 
 // Reads need no lock: a hive file is only ever replaced whole.
-RegistryValue RegistryStore::RegistryReadValue(RootKey root, const std::string& keyPath,
-                                               const std::string& valueName) const
+RegistryValue RegistryStore::readValue(RootKey root, const std::string& keyPath, const std::string& valueName) const
 {
     Hive hive = readHive(root, hiveFilePath(root)).value_or(Hive(root));
     RegistryValue value;
-    ReadTypedValue(OpenKey{hive.openKey(keyPath)}, valueName, value);
+    readTypedValue(OpenKey{hive.openKey(keyPath)}, valueName, value);
     return value;
 }
 

@@ -37,11 +37,11 @@ struct OpenKey {
 // Stores the value as REG_SZ (its text: an integer as decimal digits, the empty value as "") or as REG_DWORD
 // (an integer, text of decimal digits in range, the empty value as 0). Any other type writes nothing and
 // succeeds.
-RegistryStatus WriteTypedValue(OpenKey key, const std::string& valueName, RegistryType type,
+RegistryStatus writeTypedValue(OpenKey key, const std::string& valueName, RegistryType type,
                                const RegistryValue& value);
 
 // Sets `value` to the stored text or integer; on any failure it is left empty.
-RegistryStatus ReadTypedValue(OpenKey key, const std::string& valueName, RegistryValue& value);
+RegistryStatus readTypedValue(OpenKey key, const std::string& valueName, RegistryValue& value);
 
 class RegistryStore {
 public:
@@ -49,13 +49,13 @@ public:
     explicit RegistryStore(std::string folder);
 
     // Creates the key and the keys above it; an existing key is left as it is.
-    void RegistryCreateKey(RootKey root, const std::string& keyPath);
+    void createKey(RootKey root, const std::string& keyPath);
 
     // Writes into an existing key only: into a key that does not exist nothing is written.
-    void RegistryWriteValue(RootKey root, const std::string& keyPath, const std::string& valueName,
-                            const RegistryValue& value, RegistryType type);
+    void writeValue(RootKey root, const std::string& keyPath, const std::string& valueName, const RegistryValue& value,
+                    RegistryType type);
 
-    RegistryValue RegistryReadValue(RootKey root, const std::string& keyPath, const std::string& valueName) const;
+    RegistryValue readValue(RootKey root, const std::string& keyPath, const std::string& valueName) const;
 
     // Where the root's hive is kept; empty for a number that is not a root key.
     std::string hiveFilePath(RootKey root) const;

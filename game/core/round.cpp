@@ -18,27 +18,27 @@ constexpr int kInvalidCall = 5;
 
 }  // namespace
 
-void Game::Command1_Click()
+void Game::startRound()
 {
-    m_state.GameOver = false;
+    m_state.gameOver = false;
     // Without a theme just loaded there is nothing to play, or only a stale state; the load has said why.
-    if (!Form_Load() || !m_hasTheme)
+    if (!loadCurrentTheme() || !m_hasTheme)
         return;
     m_backBuffer.resize(m_canvasWidth, m_canvasHeight);
     if (m_roundRunning) {
         m_restartRound = true;
         return;
     }
-    RenderLoop();
+    runRoundLoop();
 }
 
-void Game::Form_Unload()
+void Game::windowClosing()
 {
-    m_StopRendering = true;
+    m_stopRendering = true;
     m_closing = true;
 }
 
-void Game::RenderLoop()
+void Game::runRoundLoop()
 {
     struct Running {
         bool& flag;
@@ -46,7 +46,7 @@ void Game::RenderLoop()
         ~Running() { flag = false; }
     } running(m_roundRunning);
     std::int64_t startTick = m_services.clock.nowMs();
-    m_StopRendering = false;
+    m_stopRendering = false;
     for (;;) {
         try {
             composeMainFrame(m_backBuffer, blank(), m_state, m_pictures);
@@ -62,12 +62,12 @@ void Game::RenderLoop()
 
         pollRestoreTimer();
         m_services.pump.processPendingEvents();
-        if (m_closing || m_state.GameOver)
+        if (m_closing || m_state.gameOver)
             return;
         if (m_restartRound) {
             // A Start in the round: the theme is loaded afresh already; the same loop plays the new round.
             m_restartRound = false;
-            m_StopRendering = false;
+            m_stopRendering = false;
             startTick = m_services.clock.nowMs();
             continue;
         }
@@ -79,13 +79,13 @@ void Game::RenderLoop()
         if (over) {
             m_services.prompts.message("", "Game Over\r\nYou took: " + shown + " seconds", MessageIcon::None);
             // A theme without objects ends its round at once; such a time is no score.
-            if (m_state.LastObj >= 0)
-                EnterHighScore(elapsed);
-            cmdShowHighscores_Click();
-            m_StopRendering = true;
-            m_state.GameOver = true;
+            if (m_state.lastObject >= 0)
+                enterHighScore(elapsed);
+            showHighScores();
+            m_stopRendering = true;
+            m_state.gameOver = true;
         }
-        if (m_StopRendering)
+        if (m_stopRendering)
             return;
     }
 }
@@ -94,34 +94,34 @@ void Game::runFrameTests()
 {
     if (!hasCurrentObject())
         return;
-    const int current = m_state.CurObj;
-    if (MasksOverlap(m_state.ObjX[current], m_state.ObjY[current], m_state.ContX[current], m_state.ContY[current],
+    const int current = m_state.currentObject;
+    if (masksOverlap(m_state.objectX[current], m_state.objectY[current], m_state.tubeX[current], m_state.tubeY[current],
                      m_pictures.objectSolid[current], m_pictures.tubeSolid[current], m_overlap)) {
-        m_MouseHeld = false;
-        m_DraggingObj = false;
-        DropBack();
-        m_services.sound.PlayWav(m_sounds.hitTube);
+        m_buttonHeld = false;
+        m_carrying = false;
+        slideBack();
+        m_services.sound.play(m_sounds.hitTube);
     }
-    if (CentreInBox(m_state.ObjX[current], m_state.ObjY[current], m_state.BoxX[0], m_state.BoxY[0],
-                    m_pictures.PicMask[current], m_pictures.PicPlainMask.at(0))) {
-        m_MouseHeld = false;
-        m_DraggingObj = false;
-        if (m_state.ObjActive[current])
-            m_services.sound.PlayWav(m_sounds.putInCont);
-        m_state.ObjActive[current] = false;
-        if (m_state.CurCont >= 0 && m_state.CurCont < kMaxObjects)
-            m_state.ContActive[m_state.CurCont] = false;
+    if (centreInBox(m_state.objectX[current], m_state.objectY[current], m_state.boxX[0], m_state.boxY[0],
+                    m_pictures.objectMasks[current], m_pictures.boxMasks.at(0))) {
+        m_buttonHeld = false;
+        m_carrying = false;
+        if (m_state.inPlay[current])
+            m_services.sound.play(m_sounds.putInCont);
+        m_state.inPlay[current] = false;
+        if (m_state.currentTube >= 0 && m_state.currentTube < kMaxObjects)
+            m_state.tubeInPlay[m_state.currentTube] = false;
     }
 }
 
 bool Game::allDelivered() const
 {
     int delivered = -1;
-    for (int i = 0; i <= m_state.LastObj; ++i) {
-        if (!m_state.ObjActive[i])
+    for (int i = 0; i <= m_state.lastObject; ++i) {
+        if (!m_state.inPlay[i])
             ++delivered;
     }
-    return delivered == m_state.LastObj;
+    return delivered == m_state.lastObject;
 }
 
 void Game::showFailure(int number, const std::string& description)
@@ -129,10 +129,10 @@ void Game::showFailure(int number, const std::string& description)
     m_services.prompts.message(
         "uhh oh!!", "Error: " + std::to_string(number) + "\r\n" + description + "\r\nProblem in main rendering loop",
         MessageIcon::Critical);
-    m_StopRendering = true;
+    m_stopRendering = true;
 }
 
 bool Game::hasCurrentObject() const
 {
-    return m_state.CurObj >= 0 && m_state.CurObj <= m_state.LastObj;
+    return m_state.currentObject >= 0 && m_state.currentObject <= m_state.lastObject;
 }

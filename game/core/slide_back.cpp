@@ -7,14 +7,14 @@
 #include "rounding.h"
 #include "surface.h"
 
-CanvasPoint restingPlace(std::int16_t contX, std::int16_t contY, const Surface& tube, const Surface& object)
+CanvasPoint restingPlace(std::int16_t tubeX, std::int16_t tubeY, const Surface& tube, const Surface& object)
 {
-    const std::optional<std::int16_t> x = toInt16(contX + kRestingInsetPx);
-    const std::optional<std::int16_t> y = toInt16(contY + tube.height() - kRestingInsetPx - object.height());
-    return {x.value_or(contX), y.value_or(contY)};
+    const std::optional<std::int16_t> x = toInt16(tubeX + kRestingInsetPx);
+    const std::optional<std::int16_t> y = toInt16(tubeY + tube.height() - kRestingInsetPx - object.height());
+    return {x.value_or(tubeX), y.value_or(tubeY)};
 }
 
-void StepTowards(int canvasWidth, int canvasHeight, std::int16_t& x, std::int16_t& y, std::int16_t targetX,
+void stepTowards(int canvasWidth, int canvasHeight, std::int16_t& x, std::int16_t& y, std::int16_t targetX,
                  std::int16_t targetY)
 {
     const int tx = std::clamp<int>(targetX, 0, std::max(canvasWidth, 0));

@@ -16,11 +16,11 @@ struct CanvasPoint {
 
 // Where object and tube pictures of these sizes put the object at rest: its bottom-left corner 5 pixels right
 // of and 5 pixels above the tube's bottom-left corner.
-CanvasPoint restingPlace(std::int16_t contX, std::int16_t contY, const Surface& tube, const Surface& object);
+CanvasPoint restingPlace(std::int16_t tubeX, std::int16_t tubeY, const Surface& tube, const Surface& object);
 
 // One step of a slide: moves (x, y) 2 pixels towards the target, whose coordinates are first held inside
 // the canvas of the given size; lands on the target when it is no further than a step away.
-void StepTowards(int canvasWidth, int canvasHeight, std::int16_t& x, std::int16_t& y, std::int16_t targetX,
+void stepTowards(int canvasWidth, int canvasHeight, std::int16_t& x, std::int16_t& y, std::int16_t targetX,
                  std::int16_t targetY);
 
 // True when the position is within the arrival tolerance of the target on both axes.

@@ -42,17 +42,16 @@ HighScorePanel::HighScorePanel(QWidget* parent)
 
     for (int i = 0; i < kHighScoreRows; ++i) {
         const int top = kFirstRowTop + i * (kRowHeight + kRowGap);
-        m_lblHighNum[i] = makeRowLabel(8, top, 30, QColor(0, 0, 0));
-        m_lblHighName[i] = makeRowLabel(40, top, 110, QColor(0, 0, 192));
-        m_lblHighDate[i] = makeRowLabel(152, top, 94, QColor(128, 255, 255));
-        m_lblHighTime[i] = makeRowLabel(248, top, 70, QColor(255, 255, 255));
-        m_lblHighNum[i]->setText(i == 0 ? QStringLiteral("1.") : QString::number(i + 1) + QStringLiteral(". "));
+        m_placeLabels[i] = makeRowLabel(8, top, 30, QColor(0, 0, 0));
+        m_nameLabels[i] = makeRowLabel(40, top, 110, QColor(0, 0, 192));
+        m_dateLabels[i] = makeRowLabel(152, top, 94, QColor(128, 255, 255));
+        m_timeLabels[i] = makeRowLabel(248, top, 70, QColor(255, 255, 255));
+        m_placeLabels[i]->setText(i == 0 ? QStringLiteral("1.") : QString::number(i + 1) + QStringLiteral(". "));
     }
 
-    m_cmdHideScores = new QPushButton(QStringLiteral("Close"), this);
-    m_cmdHideScores->setGeometry(kCloseLeft, kPanelHeight - kCloseHeight - kCloseBottomMargin, kCloseWidth,
-                                 kCloseHeight);
-    connect(m_cmdHideScores, &QPushButton::clicked, this, &HighScorePanel::closeClicked);
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton->setGeometry(kCloseLeft, kPanelHeight - kCloseHeight - kCloseBottomMargin, kCloseWidth, kCloseHeight);
+    connect(m_closeButton, &QPushButton::clicked, this, &HighScorePanel::closeClicked);
     hide();
 }
 
@@ -73,9 +72,9 @@ QLabel* HighScorePanel::makeRowLabel(int left, int top, int width, const QColor&
 void HighScorePanel::showRows(const HighScoreTable& table, char decimalPoint)
 {
     for (int i = 0; i < kHighScoreRows; ++i) {
-        m_lblHighName[i]->setText(QString::fromStdString(table[i].name));
-        m_lblHighDate[i]->setText(QString::fromStdString(table[i].date));
-        m_lblHighTime[i]->setText(shownTime(table[i].time, decimalPoint));
+        m_nameLabels[i]->setText(QString::fromStdString(table[i].name));
+        m_dateLabels[i]->setText(QString::fromStdString(table[i].date));
+        m_timeLabels[i]->setText(shownTime(table[i].time, decimalPoint));
     }
 }
 
@@ -88,5 +87,5 @@ void HighScorePanel::paintEvent(QPaintEvent*)
 void HighScorePanel::resizeEvent(QResizeEvent*)
 {
     // Close stays at the panel's lower edge whatever its height.
-    m_cmdHideScores->move(kCloseLeft, height() - m_cmdHideScores->height() - kCloseBottomMargin);
+    m_closeButton->move(kCloseLeft, height() - m_closeButton->height() - kCloseBottomMargin);
 }

@@ -16,10 +16,10 @@ public:
     // Shows the rows; stored times are shown with the user's decimal point.
     void showRows(const HighScoreTable& table, char decimalPoint);
 
-    QString nameText(int row) const { return m_lblHighName[row]->text(); }
-    QString dateText(int row) const { return m_lblHighDate[row]->text(); }
-    QString timeText(int row) const { return m_lblHighTime[row]->text(); }
-    QPushButton* closeButton() const { return m_cmdHideScores; }
+    QString nameText(int row) const { return m_nameLabels[row]->text(); }
+    QString dateText(int row) const { return m_dateLabels[row]->text(); }
+    QString timeText(int row) const { return m_timeLabels[row]->text(); }
+    QPushButton* closeButton() const { return m_closeButton; }
 
 signals:
     void closeClicked();
@@ -32,9 +32,9 @@ private:
     QLabel* makeRowLabel(int left, int top, int width, const QColor& colour);
 
     QImage m_background;
-    QPushButton* m_cmdHideScores;
-    std::array<QLabel*, kHighScoreRows> m_lblHighNum{};
-    std::array<QLabel*, kHighScoreRows> m_lblHighName{};
-    std::array<QLabel*, kHighScoreRows> m_lblHighDate{};
-    std::array<QLabel*, kHighScoreRows> m_lblHighTime{};
+    QPushButton* m_closeButton;
+    std::array<QLabel*, kHighScoreRows> m_placeLabels{};
+    std::array<QLabel*, kHighScoreRows> m_nameLabels{};
+    std::array<QLabel*, kHighScoreRows> m_dateLabels{};
+    std::array<QLabel*, kHighScoreRows> m_timeLabels{};
 };

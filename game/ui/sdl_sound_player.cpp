@@ -100,7 +100,7 @@ Mix_Chunk* SdlSoundPlayer::cueOf(const std::string& path)
     return chunk;
 }
 
-void SdlSoundPlayer::PlayWav(const std::string& path)
+void SdlSoundPlayer::play(const std::string& path)
 {
     if (!m_open)
         return;

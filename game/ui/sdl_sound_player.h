@@ -21,7 +21,7 @@ public:
     SdlSoundPlayer(const SdlSoundPlayer&) = delete;
     SdlSoundPlayer& operator=(const SdlSoundPlayer&) = delete;
 
-    void PlayWav(const std::string& path) override;
+    void play(const std::string& path) override;
     void loadCues(const std::vector<std::string>& paths) override;
     bool hasDevice() const { return m_open; }
     // How many sound files were read from the disk so far.

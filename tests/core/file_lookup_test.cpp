@@ -10,9 +10,9 @@ TEST(FileLookup, ExactNameFirstThenAnyLetterCaseAndOneSeparatorBetween)
 {
     ScratchFolder folder;
     writeBytes(folder.file("PS.BMP"), "");
-    EXPECT_TRUE(FileExist(folder.file("PS.BMP")));
+    EXPECT_TRUE(fileExists(folder.file("PS.BMP")));
     for (const std::string& path : {folder.file("missing.ini"), folder.path(), std::string()})
-        EXPECT_FALSE(FileExist(path)) << path;
+        EXPECT_FALSE(fileExists(path)) << path;
     EXPECT_EQ(findInFolder(folder.path(), "pS.bmp"), folder.file("PS.BMP"));
     EXPECT_EQ(findInFolder(folder.path(), "bg.bmp"), folder.file("bg.bmp"));
     EXPECT_EQ(findInFolder("/nonexistent/folder", "Theme.ini"), "/nonexistent/folder/Theme.ini");

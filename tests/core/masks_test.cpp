@@ -6,35 +6,35 @@
 
 constexpr Rgb kGround = 0x336699;
 
-TEST(DrawMasked, ShapeTakesThePictureColoursClippedAtEveryEdgeAndTheRestStaysOrIsTintedByThePicture)
+TEST(drawMasked, ShapeTakesThePictureColoursClippedAtEveryEdgeAndTheRestStaysOrIsTintedByThePicture)
 {
     // The shape is the middle column, white around it as the mask convention expects.
     Surface picture(3, 3, kWhite), mask(3, 3, kWhite);
-    BitBlt(mask, 1, 0, 1, 3, Surface(1, 3, kBlack), 0, 0, RasterOp::SrcCopy);
+    blit(mask, 1, 0, 1, 3, Surface(1, 3, kBlack), 0, 0, RasterOp::SrcCopy);
     for (int y = 0; y < 3; ++y)
         picture.setPixel(1, y, rgb(0x10 * (y + 1), 0x20, 0x30));
     const std::pair<int, int> places[] = {{1, 1},  {-1, -1}, {3, 3},      {-1, 3},       {3, -1},
                                           {-3, 0}, {5, 0},   {0, -32768}, {32767, 32767}};
     for (const auto& [x, y] : places) {
         Surface dest(5, 5, kGround), expected = dest;
-        BitBlt(expected, x + 1, y, 1, 3, picture, 1, 0, RasterOp::SrcCopy);
-        DrawMasked(dest, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), picture, mask);
+        blit(expected, x + 1, y, 1, 3, picture, 1, 0, RasterOp::SrcCopy);
+        drawMasked(dest, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), picture, mask);
         EXPECT_EQ(dest, expected) << x << "," << y;
     }
     // A picture not white around its shape tints the background there.
     picture.setPixel(0, 0, 0x80FF80);
     Surface tinted(3, 3, kGround);
-    DrawMasked(tinted, 0, 0, picture, mask);
+    drawMasked(tinted, 0, 0, picture, mask);
     // Both copies take the picture's size: where the mask is smaller the picture only tints, and a larger mask whitens
     // nothing beyond the picture.
     Surface smallMask(2, 1, kGround), largeMask(2, 1, kGround);
-    DrawMasked(smallMask, 0, 0, Surface(2, 1, 0xFF0000), Surface(1, 1, kBlack));
-    DrawMasked(largeMask, 0, 0, Surface(1, 1, 0xFF0000), Surface(2, 1, kBlack));
+    drawMasked(smallMask, 0, 0, Surface(2, 1, 0xFF0000), Surface(1, 1, kBlack));
+    drawMasked(largeMask, 0, 0, Surface(1, 1, 0xFF0000), Surface(2, 1, kBlack));
     EXPECT_EQ(std::tuple(tinted.pixel(0, 0), smallMask.pixel(0, 0), smallMask.pixel(1, 0), largeMask.pixel(1, 0)),
               std::tuple(0x006680u, 0xFF0000u, kGround & 0xFF0000, kGround));
 }
 
-TEST(HitMask, OnlyExactBlackInsideTheMask)
+TEST(hitsMask, OnlyExactBlackInsideTheMask)
 {
     Surface mask(4, 4, kWhite);
     mask.setPixel(1, 1, kBlack);
@@ -43,7 +43,7 @@ TEST(HitMask, OnlyExactBlackInsideTheMask)
     const std::tuple<int, int, bool> points[] = {{11, 21, true}, {12, 22, false}, {10, 20, false},
                                                  {9, 21, false}, {14, 21, false}, {11, 19, false}};
     for (auto [x, y, hit] : points)
-        EXPECT_EQ(HitMask(x, y, 10, 20, mask), hit) << x << ',' << y;
+        EXPECT_EQ(hitsMask(x, y, 10, 20, mask), hit) << x << ',' << y;
 }
 
 TEST(DefaultTube, IsACyanUFiveThickOpenAtTheTopFourteenWiderAndTwiceAsHighPlusTwo)
@@ -51,8 +51,8 @@ TEST(DefaultTube, IsACyanUFiveThickOpenAtTheTopFourteenWiderAndTwiceAsHighPlusTw
     EXPECT_EQ(makeDefaultTube(-3, -1).mask, Surface(14, 2, kBlack));
     // The walls run from the top row down to the floor, the last five rows.
     Surface picture(45, 36, rgb(0, 255, 255)), mask(45, 36, kBlack);
-    BitBlt(picture, 5, 0, 35, 31, Surface(35, 31, kWhite), 0, 0, RasterOp::SrcCopy);
-    BitBlt(mask, 5, 0, 35, 31, Surface(35, 31, kWhite), 0, 0, RasterOp::SrcCopy);
+    blit(picture, 5, 0, 35, 31, Surface(35, 31, kWhite), 0, 0, RasterOp::SrcCopy);
+    blit(mask, 5, 0, 35, 31, Surface(35, 31, kWhite), 0, 0, RasterOp::SrcCopy);
     const DefaultTube tube = makeDefaultTube(31, 17);
     EXPECT_EQ(std::tie(tube.picture, tube.mask), std::tie(picture, mask));
 }

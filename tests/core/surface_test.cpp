@@ -29,7 +29,7 @@ TEST(Surface, PixelsOutsideAreAbsentNegativeSizesAreEmptyAndClearAndResizeFillWi
     surface.setBackgroundColor(0x0000FF);
     surface.resize(5, 4);
     Surface expected(5, 4, 0x0000FF);
-    BitBlt(expected, 0, 0, 3, 2, original, 0, 0, RasterOp::SrcCopy);
+    blit(expected, 0, 0, 3, 2, original, 0, 0, RasterOp::SrcCopy);
     EXPECT_EQ(surface, expected);
     surface.resize(2, 1);
     EXPECT_EQ(std::tuple(surface.width(), surface.pixel(1, 0)), std::tuple(2, rgb(1, 0, 7)));
@@ -89,8 +89,8 @@ TEST(RasterOps, ClippedToBothSurfacesWhateverTheArgumentsAndReadingTheOriginalWh
         for (const auto& [op, formula] : kOperations) {
             SCOPED_TRACE(testing::PrintToString(r) + " op " + std::to_string(static_cast<std::uint32_t>(op)));
             Surface onGround = ground, onItself = picture;
-            BitBlt(onGround, r[0], r[1], r[2], r[3], src, r[4], r[5], op);
-            BitBlt(onItself, r[0], r[1], r[2], r[3], onItself, r[4], r[5], op);
+            blit(onGround, r[0], r[1], r[2], r[3], src, r[4], r[5], op);
+            blit(onItself, r[0], r[1], r[2], r[3], onItself, r[4], r[5], op);
             EXPECT_EQ(onGround, referenceBlt(ground, r, src, formula));
             EXPECT_EQ(onItself, referenceBlt(picture, r, picture, formula));
         }

@@ -51,9 +51,9 @@ TEST(ThemePackage, RoundTripsAsBareNumberLinesQuotedDetailsAndPicturesNumberedFr
         EXPECT_EQ(readBytes(theme.file("ThemeDetails.ini")), "\"Hills, lakes\r\nand woods\"\r\n\"On the 1st\"\r\n");
         const std::string last = std::to_string(objects - 1);
         for (const char* prefix : {"ss", "sm", "cs", "cm"})
-            EXPECT_EQ(FileExist(theme.file(prefix + last + ".bmp")), objects > 0) << prefix << last;
-        EXPECT_FALSE(FileExist(theme.file("ss" + std::to_string(objects) + ".bmp")));
-        EXPECT_EQ(FileExist(theme.file("bg.bmp")), objects > 0);
+            EXPECT_EQ(fileExists(theme.file(prefix + last + ".bmp")), objects > 0) << prefix << last;
+        EXPECT_FALSE(fileExists(theme.file("ss" + std::to_string(objects) + ".bmp")));
+        EXPECT_EQ(fileExists(theme.file("bg.bmp")), objects > 0);
         theme.expectReadBack();
     }
 }

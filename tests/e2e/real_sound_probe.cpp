@@ -43,7 +43,7 @@ int main(int argc, char* argv[])
     std::printf("device: %s, %d Hz, %d channels, format 0x%x\n", SDL_GetCurrentAudioDriver(), frequency, channels,
                 format);
 
-    player.PlayWav(argv[1]);
+    player.play(argv[1]);
     if (Mix_Playing(-1) == 0) {
         std::fprintf(stderr, "real_sound_probe: nothing started playing\n");
         return 1;

@@ -20,7 +20,7 @@ Surface picture(const std::vector<std::string>& rows, Rgb key)
 
 }  // namespace
 
-TEST(BuildMask, KeyColourBecomesWhiteAndTransparentEverywhereElseIsShape)
+TEST(buildMask, KeyColourBecomesWhiteAndTransparentEverywhereElseIsShape)
 {
     struct Case {
         Rgb key;
@@ -35,7 +35,7 @@ TEST(BuildMask, KeyColourBecomesWhiteAndTransparentEverywhereElseIsShape)
     for (const Case& c : cases) {
         Surface pictureOut;
         Surface maskOut(1, 3, kWhite);
-        BuildMask(pictureOut, maskOut, picture(c.source, c.key), c.key);
+        buildMask(pictureOut, maskOut, picture(c.source, c.key), c.key);
         EXPECT_EQ(pictureOut, picture(c.picture, c.key)) << c.source[0];
         EXPECT_EQ(maskOut, picture(c.mask, c.key)) << c.source[0];
     }

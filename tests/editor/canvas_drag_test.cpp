@@ -15,9 +15,10 @@ Workspace craftedWorkspace(bool showBox)
     Workspace ws;
     ws.objects[0] = {Surface(10, 10, rgb(200, 0, 0)), Surface(10, 10, kBlack), Surface(24, 22, kWhite),
                      Surface(24, 22, kWhite)};
-    ws.objects[0].imgSprM.setPixel(0, 0, rgb(16, 16, 16));
-    std::tie(ws.ObjX[0], ws.ObjY[0], ws.ContX[0], ws.ContY[0], ws.BoxX, ws.BoxY) = std::tuple(50, 50, 40, 40, 150, 20);
-    std::tie(ws.PicPlainS, ws.picPlainM, ws.ShowBox) = std::tuple(Surface(20, 20), Surface(20, 20, kBlack), showBox);
+    ws.objects[0].mask.setPixel(0, 0, rgb(16, 16, 16));
+    std::tie(ws.objectX[0], ws.objectY[0], ws.tubeX[0], ws.tubeY[0], ws.boxX, ws.boxY) =
+        std::tuple(50, 50, 40, 40, 150, 20);
+    std::tie(ws.box, ws.boxMask, ws.showBox) = std::tuple(Surface(20, 20), Surface(20, 20, kBlack), showBox);
     return ws;
 }
 
@@ -73,6 +74,6 @@ TEST(CanvasDrag, MovesTheObjectAndTheBoxByTheirMasks)
             else
                 drag.press(ws, kind == 'd' ? kLeftButton : kRightButton, x, y);
         }
-        EXPECT_EQ((Places{ws.ObjX[0], ws.ObjY[0], ws.BoxX, ws.BoxY, ws.ContX[0], ws.ContY[0]}), expected) << name;
+        EXPECT_EQ((Places{ws.objectX[0], ws.objectY[0], ws.boxX, ws.boxY, ws.tubeX[0], ws.tubeY[0]}), expected) << name;
     }
 }

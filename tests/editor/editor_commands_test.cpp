@@ -24,26 +24,26 @@ using EditorCommands = EditorFixture;
 TEST_F(EditorCommands, NewObjectCopiesObject1UpTo21ThenRefusesAndNewKeepsObject1)
 {
     startUpOnTheme1();
-    editor.CurSpr_Click(1);
-    editor.CurSpr_Click(3);  // no such row
+    editor.chooseObject(1);
+    editor.chooseObject(3);  // no such row
     for (int i = 3; i <= 21; ++i)
-        editor.mnuNew_Object_Click();
+        editor.newObject();
     ASSERT_EQ(ws().objectCount(), 21);
     EXPECT_EQ(editor.objectList().rows(), 21);
-    EXPECT_TRUE(ws().objects[20].imgSprS == ws().objects[0].imgSprS &&
-                ws().objects[20].imgContM == ws().objects[0].imgContM);
-    EXPECT_EQ(std::pair(int(ws().CurObj), editor.objectList().marked), std::pair(1, std::optional<int>(1)));
+    EXPECT_TRUE(ws().objects[20].picture == ws().objects[0].picture &&
+                ws().objects[20].tubeMask == ws().objects[0].tubeMask);
+    EXPECT_EQ(std::pair(int(ws().currentObject), editor.objectList().marked), std::pair(1, std::optional<int>(1)));
     EXPECT_NEAR(editor.objectList().panelHeight, listPanelHeight(21, 15.0), 1e-9);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].title, "New Object");
 
     const Workspace before = ws();
-    editor.mnuShowBox_Click();
-    editor.mnuNew_Click();
+    editor.toggleShowBox();
+    editor.newTheme();
     EXPECT_EQ(std::pair(ws().objectCount(), editor.objectList().rows()), std::pair(1, 1));
-    EXPECT_EQ(std::pair(int(ws().CurObj), editor.objectList().marked), std::pair(0, std::optional<int>(0)));
-    EXPECT_TRUE(ws().objects[0].imgSprS == before.objects[0].imgSprS && ws().ObjX == before.ObjX &&
-                ws().background == before.background && ws().PicPlainS == before.PicPlainS && !ws().ShowBox);
+    EXPECT_EQ(std::pair(int(ws().currentObject), editor.objectList().marked), std::pair(0, std::optional<int>(0)));
+    EXPECT_TRUE(ws().objects[0].picture == before.objects[0].picture && ws().objectX == before.objectX &&
+                ws().background == before.background && ws().box == before.box && !ws().showBox);
     EXPECT_NEAR(editor.objectList().panelHeight, listPanelHeight(21, 15.0), 1e-9);  // New keeps its height
 }
 
@@ -57,25 +57,25 @@ TEST_F(EditorCommands, NewPicturesGetTubesAndMasksFromTheirCornerAndTheBackgroun
     const Workspace before = ws();
     prompts.pictures = {std::nullopt, programFolder() + "/missing.bmp", figure, std::nullopt, background, figure};
 
-    editor.imgPreview_Click(3);  // no such row: nothing is asked
-    editor.imgPreview_Click(1);  // cancelled
-    editor.imgPreview_Click(1);  // unreadable: named in a message
-    EXPECT_TRUE(ws().objects[1].imgSprS == before.objects[1].imgSprS && ws().CurObj == 0);
+    editor.changeObjectPicture(3);  // no such row: nothing is asked
+    editor.changeObjectPicture(1);  // cancelled
+    editor.changeObjectPicture(1);  // unreadable: named in a message
+    EXPECT_TRUE(ws().objects[1].picture == before.objects[1].picture && ws().currentObject == 0);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_NE(prompts.messages[0].text.find("missing.bmp"), std::string::npos);
 
-    editor.imgPreview_Click(1);
+    editor.changeObjectPicture(1);
     const ObjectPictures& object = ws().objects[1];
-    EXPECT_TRUE(object.imgSprS == keyedPicture() && object.imgSprM == keyedPicture(true));
-    EXPECT_TRUE(object.ImgContS == makeDefaultTube(12, 8).picture && object.imgContM == makeDefaultTube(12, 8).mask);
-    EXPECT_EQ(std::pair(int(ws().CurObj), editor.objectList().marked), std::pair(1, std::optional<int>(1)));
-    EXPECT_EQ(ws().ContY[1], before.ContY[1]);  // the tube moves only when a button is released on the canvas
+    EXPECT_TRUE(object.picture == keyedPicture() && object.mask == keyedPicture(true));
+    EXPECT_TRUE(object.tube == makeDefaultTube(12, 8).picture && object.tubeMask == makeDefaultTube(12, 8).mask);
+    EXPECT_EQ(std::pair(int(ws().currentObject), editor.objectList().marked), std::pair(1, std::optional<int>(1)));
+    EXPECT_EQ(ws().tubeY[1], before.tubeY[1]);  // the tube moves only when a button is released on the canvas
 
-    editor.mnuChgBG_Click();  // cancelled
+    editor.changeBackground();  // cancelled
     EXPECT_EQ(view.canvasSize, std::pair(0, 0));
-    editor.mnuChgBG_Click();
+    editor.changeBackground();
     EXPECT_EQ(view.canvasSize, std::pair(400, 300));
     EXPECT_EQ(view.clientSize, std::pair(264 + 305 + 10, 8 + 241 + 10));  // the window keeps its size
-    editor.mnuChgBox_Click();
-    EXPECT_TRUE(ws().picPlainM == keyedPicture(true) && ws().BoxX == before.BoxX);
+    editor.changeContainer();
+    EXPECT_TRUE(ws().boxMask == keyedPicture(true) && ws().boxX == before.boxX);
 }

@@ -56,7 +56,7 @@ protected:
     void startUpOnTheme1(const ThemePackage& theme = framedRowTheme(3))
     {
         writeTheme(programFolder(), "Theme1", theme);
-        editor.Form_Load();
+        editor.start();
         ASSERT_TRUE(prompts.messages.empty()) << prompts.messages.front().text;
     }
 

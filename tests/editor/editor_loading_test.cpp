@@ -25,20 +25,20 @@ TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasksOrATheEditors
     startUpOnTheme1(themeWithOwnTubes(3));
     ASSERT_EQ(ws().objectCount(), 3);
     const ObjectPictures& object = ws().objects[2];
-    EXPECT_EQ(object.ImgContS, makeDefaultTube(10, 10).picture);
-    EXPECT_TRUE(object.imgSprM.pixel(0, 0) == kWhite && object.imgSprM.pixel(1, 1) == kBlack);
+    EXPECT_EQ(object.tube, makeDefaultTube(10, 10).picture);
+    EXPECT_TRUE(object.mask.pixel(0, 0) == kWhite && object.mask.pixel(1, 1) == kBlack);
     EXPECT_NEAR(editor.objectList().panelHeight, listPanelHeight(3, 15.0), 1e-9);
 
     // Without a default theme: a message naming its folder, and a small theme of the editor's own.
     Editor withoutTheme1(programFolder() + "/nowhere", {prompts, pump, view});
-    withoutTheme1.Form_Load();
+    withoutTheme1.start();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_NE(prompts.messages[0].text.find(programFolder() + "/nowhere/Theme1"), std::string::npos);
     const Workspace& own = withoutTheme1.workspace();
     ASSERT_EQ(own.objectCount(), 1);
-    const Surface& picture = own.objects[0].imgSprS;
-    EXPECT_EQ(own.objects[0].imgSprM.pixel(picture.width() / 2, picture.height() / 2), kBlack);
-    EXPECT_EQ(own.picPlainM.pixel(own.PicPlainS.width() / 2, own.PicPlainS.height() / 2), kBlack);
+    const Surface& picture = own.objects[0].picture;
+    EXPECT_EQ(own.objects[0].mask.pixel(picture.width() / 2, picture.height() / 2), kBlack);
+    EXPECT_EQ(own.boxMask.pixel(own.box.width() / 2, own.box.height() / 2), kBlack);
     EXPECT_EQ(own.background, Surface(305, 241, kWhite));
 }
 
@@ -47,16 +47,16 @@ TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndCancelKeepsTheWorkspace)
     startUpOnTheme1();
     writeTheme(programFolder(), "Other", themeWithOwnTubes(5));
     prompts.chosenTheme = "Other";
-    editor.mnuLoad_Theme_Click();
+    editor.loadChosenTheme();
     ASSERT_EQ(std::pair(ws().objectCount(), editor.objectList().rows()), std::pair(5, 5));
-    EXPECT_EQ(ws().objects[4].ImgContS, Surface(30, 30, rgb(255, 0, 0)));
-    EXPECT_EQ(std::pair(ws().ThemeName, editor.objectList().marked),
+    EXPECT_EQ(ws().objects[4].tube, Surface(30, 30, rgb(255, 0, 0)));
+    EXPECT_EQ(std::pair(ws().themeName, editor.objectList().marked),
               std::pair(std::string("Other"), std::optional<int>(0)));
 
-    editor.mnuNew_Object_Click();
+    editor.newObject();
     const Workspace edited = ws();
     prompts.chosenTheme.reset();
-    editor.mnuLoad_Theme_Click();
+    editor.loadChosenTheme();
     EXPECT_EQ(ws().objectCount(), 6);
 
     // A theme without objects keeps object 1 and the background, and takes its box.
@@ -64,10 +64,10 @@ TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndCancelKeepsTheWorkspace)
     empty.boxPicture = Surface(7, 7, rgb(9, 9, 9));
     writeTheme(programFolder(), "Empty", empty);
     prompts.chosenTheme = "Empty";
-    editor.mnuLoad_Theme_Click();
+    editor.loadChosenTheme();
     ASSERT_EQ(ws().objectCount(), 1);
-    EXPECT_TRUE(ws().objects[0].imgSprS == edited.objects[0].imgSprS && ws().ObjX[0] == edited.ObjX[0]);
-    EXPECT_TRUE(ws().background == edited.background && ws().PicPlainS == Surface(7, 7, rgb(9, 9, 9)));
+    EXPECT_TRUE(ws().objects[0].picture == edited.objects[0].picture && ws().objectX[0] == edited.objectX[0]);
+    EXPECT_TRUE(ws().background == edited.background && ws().box == Surface(7, 7, rgb(9, 9, 9)));
 }
 
 using EditorRenderLoop = EditorFixture;
@@ -78,9 +78,9 @@ TEST_F(EditorRenderLoop, ShowsTheCanvasAndWaitsWhileNothingChanges)
     std::vector<Surface> frames;
     pump.steps = {[&] { frames.push_back(view.shown); },  // after the first frame
                   [] {},                                  // the same frame would follow: the loop waits
-                  [&] { editor.mnuShowBox_Click(); }, [&] { frames.push_back(view.shown); },
-                  [&] { editor.Form_Unload(); }};
-    editor.RenderLoop();
+                  [&] { editor.toggleShowBox(); }, [&] { frames.push_back(view.shown); },
+                  [&] { editor.windowClosing(); }};
+    editor.runRenderLoop();
     EXPECT_EQ(std::tuple(view.presents, editor.framesShown(), pump.waits, editor.isRendering()),
               std::tuple(2, 2, 3, false));
     ASSERT_EQ(frames.size(), 2u);
@@ -88,9 +88,9 @@ TEST_F(EditorRenderLoop, ShowsTheCanvasAndWaitsWhileNothingChanges)
     const Surface& first = frames[0];
     EXPECT_EQ(first.pixel(250, 150), kWhite);          // beyond the 200 x 120 background
     EXPECT_EQ(first.pixel(100, 10), rgb(30, 90, 30));  // the background
-    EXPECT_EQ(first.pixel(ws().BoxX + 1, ws().BoxY + 1), rgb(150, 75, 0));
-    EXPECT_EQ(first.pixel(ws().ObjX[0] + 5, ws().ObjY[0] + 5), ws().objects[0].imgSprS.pixel(5, 5));
-    EXPECT_EQ(first.pixel(ws().ContX[0], ws().ContY[0] + 1), kDefaultTubeColour);
-    EXPECT_EQ(first.pixel(ws().ObjX[1] + 5, ws().ObjY[1] + 5), rgb(30, 90, 30));  // only the current object
-    EXPECT_EQ(frames[1].pixel(ws().BoxX + 1, ws().BoxY + 1), rgb(30, 90, 30));    // the box hidden
+    EXPECT_EQ(first.pixel(ws().boxX + 1, ws().boxY + 1), rgb(150, 75, 0));
+    EXPECT_EQ(first.pixel(ws().objectX[0] + 5, ws().objectY[0] + 5), ws().objects[0].picture.pixel(5, 5));
+    EXPECT_EQ(first.pixel(ws().tubeX[0], ws().tubeY[0] + 1), kDefaultTubeColour);
+    EXPECT_EQ(first.pixel(ws().objectX[1] + 5, ws().objectY[1] + 5), rgb(30, 90, 30));  // only the current object
+    EXPECT_EQ(frames[1].pixel(ws().boxX + 1, ws().boxY + 1), rgb(30, 90, 30));          // the box hidden
 }

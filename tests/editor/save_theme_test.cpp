@@ -95,7 +95,7 @@ TEST_F(SaveFromEditor, CancelAnEmptyDateOrARefusedNameWriteNothingAndFailedFiles
     const QStringList before = filesOf(programFolder());
     prompts.descriptions = {std::nullopt, ThemeDescription{"Kept", "d", ""}, ThemeDescription{"../Out", "d", "On"}};
     for (int i = 0; i < 3; ++i)
-        editor.mnuSave_Theme_Click();
+        editor.saveTheme();
     EXPECT_EQ(filesOf(programFolder()), before);
     ASSERT_EQ(prompts.messages.size(), 3u);
     EXPECT_EQ(std::tie(prompts.messages[0].title, prompts.messages[0].text), std::tuple("", "Save aborted"));
@@ -106,24 +106,24 @@ TEST_F(SaveFromEditor, CancelAnEmptyDateOrARefusedNameWriteNothingAndFailedFiles
     for (const char* blocked : {"/Blocked/ss1.bmp", "/Blocked/Theme2.ini"})
         ASSERT_TRUE(QDir().mkpath(QString::fromStdString(programFolder() + blocked)));
     prompts.descriptions = {ThemeDescription{"Blocked", "d", "On the 1"}};
-    editor.mnuSave_Theme_Click();
+    editor.saveTheme();
     ASSERT_EQ(prompts.messages.size(), 4u);
     const std::string& text = prompts.messages[3].text;
     EXPECT_TRUE(text.find("ss1.bmp") != std::string::npos && text.find("Theme2.ini") != std::string::npos);
     EXPECT_EQ(text.find("ss0.bmp"), std::string::npos);
-    EXPECT_TRUE(FileExist(programFolder() + "/Blocked/Theme.ini"));
+    EXPECT_TRUE(fileExists(programFolder() + "/Blocked/Theme.ini"));
 }
 
 TEST_F(SaveFromEditor, ASavedThemeLoadsBackIdentical)
 {
     startUpOnTheme1();
-    editor.mnuNew_Object_Click();
-    editor.mnuShowBox_Click();  // a hidden box is saved all the same
+    editor.newObject();
+    editor.toggleShowBox();  // a hidden box is saved all the same
     prompts.descriptions = {ThemeDescription{"Copy", "d", "On the 1"}};
-    editor.mnuSave_Theme_Click();
+    editor.saveTheme();
     ASSERT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(ws().ThemeName, "Copy");
+    EXPECT_EQ(ws().themeName, "Copy");
     Editor reloaded(programFolder(), {prompts, pump, view});
-    ASSERT_TRUE(reloaded.LoadTheme("Copy"));
+    ASSERT_TRUE(reloaded.loadTheme("Copy"));
     EXPECT_EQ(packageFields(packageOf(reloaded.workspace(), {})), packageFields(packageOf(ws(), {})));
 }

@@ -11,15 +11,15 @@ TEST(Frames, HigherIndexInFrontOnlyTheCurrentTubeOverAllNoTubeWhileSlidingAndNot
 {
     ThemePictures pictures;
     for (Rgb colour : {'R', 'G'}) {
-        pictures.PicSprite.emplace_back(2, 2, colour);
-        pictures.PicMask.emplace_back(2, 2, kBlack);
-        pictures.PicCont.emplace_back(4, 1, 'T');
-        pictures.PicContMask.emplace_back(4, 1, kBlack);
+        pictures.objects.emplace_back(2, 2, colour);
+        pictures.objectMasks.emplace_back(2, 2, kBlack);
+        pictures.tubes.emplace_back(4, 1, 'T');
+        pictures.tubeMasks.emplace_back(4, 1, kBlack);
     }
-    pictures.PicPlainSprite = {Surface(2, 2, 'B')};
-    pictures.PicPlainMask = {Surface(2, 2, kBlack)};
-    pictures.PicPlainSprite[0].setPixel(0, 0, kWhite);
-    pictures.PicPlainMask[0].setPixel(0, 0, kWhite);
+    pictures.boxes = {Surface(2, 2, 'B')};
+    pictures.boxMasks = {Surface(2, 2, kBlack)};
+    pictures.boxes[0].setPixel(0, 0, kWhite);
+    pictures.boxMasks[0].setPixel(0, 0, kWhite);
     const std::tuple<std::int16_t, bool, bool, const char*> tubeDeliveredSlidingFrame[] = {
         {1, false, false, ".......\nRGG....\nTTTT...\n......B\n.....BB\n"},
         {0, false, false, ".......\nRGG....\nRGG....\n......B\nTTTT.BB\n"},
@@ -27,7 +27,7 @@ TEST(Frames, HigherIndexInFrontOnlyTheCurrentTubeOverAllNoTubeWhileSlidingAndNot
         {1, false, true, ".......\nRGG....\nRGG....\n......B\n.....BB\n"},
     };
     for (const auto& [tube, delivered, sliding, expected] : tubeDeliveredSlidingFrame) {
-        // LastObj, ObjX, ObjY, ContX, ContY, ObjActive, ContActive, BoxX, BoxY, CurObj, CurCont
+        // lastObject, objectX, objectY, tubeX, tubeY, inPlay, tubeInPlay, boxX, boxY, currentObject, currentTube
         const GameState state{1,   {0, 1}, {1, 1}, {0, 0}, {4, 2}, {true, !delivered}, {true, !delivered},
                               {5}, {3},    0,      tube};
         Surface frame(7, 5, kBlack);

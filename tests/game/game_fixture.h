@@ -25,7 +25,7 @@ protected:
         pump.whenIdle = [this] {
             if (pump.calls > 100000) {
                 ADD_FAILURE() << "the round did not end";
-                game.Form_Unload();
+                game.windowClosing();
             }
         };
     }
@@ -56,8 +56,8 @@ protected:
     {
         writeTheme(programFolder(), "Theme1", makeRowTheme(3));
         ASSERT_FALSE(writeHighScoreFile(themeFile("Theme1", ThemeFiles::kHighScores), {}));
-        game.Form_Initialize();
-        game.Form_Load();
+        game.initialize();
+        game.loadCurrentTheme();
         ASSERT_TRUE(prompts.messages.empty());
     }
 
@@ -67,30 +67,30 @@ protected:
     {
         pump.steps.push_front([] {});
         pump.steps.insert(pump.steps.end(), steps);
-        game.Command1_Click();
+        game.startRound();
     }
 
-    double centreX(int i) const { return game.state().ObjX[i] + game.pictures().PicSprite[i].width() / 2.0; }
-    double centreY(int i) const { return game.state().ObjY[i] + game.pictures().PicSprite[i].height() / 2.0; }
-    std::pair<int, int> position(int i) const { return {game.state().ObjX[i], game.state().ObjY[i]}; }
+    double centreX(int i) const { return game.state().objectX[i] + game.pictures().objects[i].width() / 2.0; }
+    double centreY(int i) const { return game.state().objectY[i] + game.pictures().objects[i].height() / 2.0; }
+    std::pair<int, int> position(int i) const { return {game.state().objectX[i], game.state().objectY[i]}; }
 
     // Hovers over object i's tube and presses on the object's centre: it is carried by that point.
     void pickUp(int i)
     {
-        game.PicCanvas_MouseMove(game.state().ContX[i] + 1.0, game.state().ContY[i] + 1.0);
+        game.canvasMoved(game.state().tubeX[i] + 1.0, game.state().tubeY[i] + 1.0);
         m_grab = {centreX(i), centreY(i)};
-        game.PicCanvas_MouseDown(kLeftButton, m_grab.first, m_grab.second);
-        game.PicCanvas_MouseMove(m_grab.first, m_grab.second);
+        game.canvasPressed(kLeftButton, m_grab.first, m_grab.second);
+        game.canvasMoved(m_grab.first, m_grab.second);
     }
-    void carryBy(double dx, double dy) { game.PicCanvas_MouseMove(m_grab.first + dx, m_grab.second + dy); }
+    void carryBy(double dx, double dy) { game.canvasMoved(m_grab.first + dx, m_grab.second + dy); }
 
     // Lifts object i by 30, which clears its tube's top, and carries it onto the box's centre.
     void deliver(int i)
     {
         pickUp(i);
         carryBy(0, -30);
-        const Surface& box = game.pictures().PicPlainSprite[0];
-        game.PicCanvas_MouseMove(game.state().BoxX[0] + box.width() / 2.0, game.state().BoxY[0] + box.height() / 2.0);
+        const Surface& box = game.pictures().boxes[0];
+        game.canvasMoved(game.state().boxX[0] + box.width() / 2.0, game.state().boxY[0] + box.height() / 2.0);
     }
 
     std::vector<std::string> messageTitles() const

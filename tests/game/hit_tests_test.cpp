@@ -14,11 +14,11 @@ static bool overlapByRasterOps(int x1, int y1, int x2, int y2, const Surface& a,
     Surface m(kInvertedMaskWidth, kInvertedMaskHeight, kWhite);
     w.setBackgroundColor(OverlapSurface::kBackground);
     w.clear();
-    BitBlt(w, 0, 0, b.width(), b.height(), b, x1 - x2, y1 - y2, RasterOp::MergePaint);
-    BitBlt(w, 0, 0, b.width(), b.height(), b, x1 - x2, y1 - y2, RasterOp::SrcInvert);
-    BitBlt(m, 0, 0, a.width(), a.height(), a, 0, 0, RasterOp::SrcInvert);
-    BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::MergePaint);
-    BitBlt(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::SrcAnd);
+    blit(w, 0, 0, b.width(), b.height(), b, x1 - x2, y1 - y2, RasterOp::MergePaint);
+    blit(w, 0, 0, b.width(), b.height(), b, x1 - x2, y1 - y2, RasterOp::SrcInvert);
+    blit(m, 0, 0, a.width(), a.height(), a, 0, 0, RasterOp::SrcInvert);
+    blit(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::MergePaint);
+    blit(w, 0, 0, a.width(), a.height(), m, 0, 0, RasterOp::SrcAnd);
     w.resize(a.width(), a.height());
     return std::count(w.row(0), w.row(w.height()), kWhite) != 0;
 }
@@ -27,7 +27,7 @@ static bool overlapByRasterOps(int x1, int y1, int x2, int y2, const Surface& a,
 static bool wallTest(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, const Surface& object,
                      const Surface& tube, OverlapSurface& fast, Surface& slow)
 {
-    const bool bits = MasksOverlap(x1, y1, x2, y2, MaskBits::ofObjectMask(object),
+    const bool bits = masksOverlap(x1, y1, x2, y2, MaskBits::ofObjectMask(object),
                                    MaskBits::ofTubeMask(tube, OverlapSurface::kBackground), fast);
     EXPECT_EQ(bits, overlapByRasterOps(x1, y1, x2, y2, object, tube, slow));
     EXPECT_EQ(std::pair(fast.width, fast.height), std::pair(slow.width(), slow.height()));
@@ -64,5 +64,5 @@ TEST(HitTests, WallTestAgreesWithTheRasterSequenceAndBoxTestCountsHalfPixelCentr
         {31, 115, -20, true}, {31, 116, -20, false}, {30, 115, -20, false}, {30, 65, -20, false},
         {30, 66, -20, true},  {30, 66, 5, false},    {30, 66, -45, false}};
     for (const auto& [width, boxX, boxY, inside] : objectWidthBoxXYInside)
-        EXPECT_EQ(CentreInBox(100, 0, boxX, boxY, Surface(width, 10), Surface(50, 50)), inside) << width << " " << boxX;
+        EXPECT_EQ(centreInBox(100, 0, boxX, boxY, Surface(width, 10), Surface(50, 50)), inside) << width << " " << boxX;
 }

@@ -5,16 +5,17 @@ using Pointer = Theme1Game;
 
 TEST_F(Pointer, HoverSelectsWithNoButtonHeldRightButtonIsIgnoredPressBesideThenOntoJumpsByTheTravel)
 {
-    game.PicCanvas_MouseMove(game.state().ContX[2] + 1.0, game.state().ContY[2] + 1.0);
-    game.PicCanvas_MouseDown(kRightButton, centreX(1), centreY(1));
-    game.PicCanvas_MouseDown(kLeftButton, 1, 1);
-    game.PicCanvas_MouseMove(game.state().ContX[1] + 1.0, game.state().ContY[1] + 1.0);
-    EXPECT_EQ(std::pair(int{game.state().CurObj}, int{game.state().CurCont}), std::pair(2, 2));
-    game.PicCanvas_MouseUp();
-    const std::int16_t x2 = game.state().ObjX[2];
-    game.PicCanvas_MouseDown(kLeftButton, x2 - 3.0, centreY(2));  // beside object 2
-    game.PicCanvas_MouseMove(x2 + 2.0, centreY(2));               // onto its solid pixels
-    EXPECT_EQ(std::tuple(game.isCarrying(), game.state().ObjX[2] - x2, sound.played.size()), std::tuple(true, 5, 0u));
+    game.canvasMoved(game.state().tubeX[2] + 1.0, game.state().tubeY[2] + 1.0);
+    game.canvasPressed(kRightButton, centreX(1), centreY(1));
+    game.canvasPressed(kLeftButton, 1, 1);
+    game.canvasMoved(game.state().tubeX[1] + 1.0, game.state().tubeY[1] + 1.0);
+    EXPECT_EQ(std::pair(int{game.state().currentObject}, int{game.state().currentTube}), std::pair(2, 2));
+    game.canvasReleased();
+    const std::int16_t x2 = game.state().objectX[2];
+    game.canvasPressed(kLeftButton, x2 - 3.0, centreY(2));  // beside object 2
+    game.canvasMoved(x2 + 2.0, centreY(2));                 // onto its solid pixels
+    EXPECT_EQ(std::tuple(game.isCarrying(), game.state().objectX[2] - x2, sound.played.size()),
+              std::tuple(true, 5, 0u));
 }
 
 TEST_F(Pointer, LetGoSlidesBackTwoPixelsAFrameLandsAtRestAndLocksMovesOutForHalfASecond)
@@ -23,16 +24,16 @@ TEST_F(Pointer, LetGoSlidesBackTwoPixelsAFrameLandsAtRestAndLocksMovesOutForHalf
     const int framesBefore = frames;
     pickUp(0);
     carryBy(0, -30);
-    game.PicCanvas_MouseUp();
+    game.canvasReleased();
     // 30 pixels away: a frame per 2-pixel step until within 3 pixels, then placed exactly.
     EXPECT_EQ(std::pair(frames - framesBefore, position(0)), std::pair(13, rest));
     EXPECT_EQ(sound.played, (std::vector{themeFile("Theme1", "Pickup.wav"), themeFile("Theme1", "LetGo.wav")}));
-    game.PicCanvas_MouseDown(kLeftButton, centreX(0), centreY(0));  // presses still count
+    game.canvasPressed(kLeftButton, centreX(0), centreY(0));  // presses still count
     clock.advance(kLockOutMs - 1);
-    game.PicCanvas_MouseMove(centreX(0) + 4, centreY(0));
+    game.canvasMoved(centreX(0) + 4, centreY(0));
     EXPECT_EQ(std::tuple(game.isLockedOut(), game.isCarrying(), position(0)), std::tuple(true, false, rest));
     clock.advance(1);
-    game.PicCanvas_MouseMove(centreX(0), centreY(0));
+    game.canvasMoved(centreX(0), centreY(0));
     EXPECT_EQ(std::pair(game.isLockedOut(), game.isCarrying()), std::pair(false, true));
 
     const CanvasPoint target{100, 100};
@@ -42,19 +43,19 @@ TEST_F(Pointer, LetGoSlidesBackTwoPixelsAFrameLandsAtRestAndLocksMovesOutForHalf
 
 TEST_F(Pointer, LettingGoOfADeliveredObjectOnlyLocksOutAndAnUnreachableRestingPlaceEndsTheSlideOnIt)
 {
-    startRound({[this] { deliver(0); }, [this] { game.Form_Unload(); }});
+    startRound({[this] { deliver(0); }, [this] { game.windowClosing(); }});
     const auto delivered = position(0);
     pickUp(0);
     const int framesBefore = frames;
-    game.PicCanvas_MouseUp();
+    game.canvasReleased();
     EXPECT_EQ(std::tuple(frames, game.isLockedOut(), position(0)), std::tuple(framesBefore, true, delivered));
 
     ThemePackage theme = makeRowTheme(1);
-    theme.objects[0].contX = 200;  // the resting place lies 5 pixels past the right edge
+    theme.objects[0].tubeX = 200;  // the resting place lies 5 pixels past the right edge
     writeTheme(programFolder(), "Edge", theme);
-    game.LoadTheme("Edge");
+    game.loadTheme("Edge");
     pickUp(0);
     carryBy(-60, -30);
-    game.PicCanvas_MouseUp();
-    EXPECT_EQ(game.state().ObjX[0], 205);
+    game.canvasReleased();
+    EXPECT_EQ(game.state().objectX[0], 205);
 }

@@ -19,12 +19,12 @@ const RegistryValue kEmpty;
 class RegistryStoreTest : public ::testing::Test {
 protected:
     static RegistryValue text(std::string value) { return value; }
-    void createKey() { m_store.RegistryCreateKey(kMachine, kGameKey); }
+    void createKey() { m_store.createKey(kMachine, kGameKey); }
     void write(const std::string& name, const RegistryValue& value, RegistryType type = kRegSz)
     {
-        m_store.RegistryWriteValue(kMachine, kGameKey, name, value, type);
+        m_store.writeValue(kMachine, kGameKey, name, value, type);
     }
-    RegistryValue read(const std::string& name) const { return m_store.RegistryReadValue(kMachine, kGameKey, name); }
+    RegistryValue read(const std::string& name) const { return m_store.readValue(kMachine, kGameKey, name); }
 
     ScratchFolder m_folder;
     RegistryStore m_store{m_folder.path()};
@@ -94,7 +94,7 @@ TEST_F(RegistryStoreTest, AStoreThatCannotBeWrittenIsSilentAndAHiveThatCannotBeR
     for (const std::string& folder : {m_folder.file("blocker") + "/Helmwick", std::string()}) {
         RegistryStore store(folder);
         EXPECT_NO_THROW(recordProgramFolder(store, "/opt/vantor"));
-        EXPECT_EQ(store.RegistryReadValue(kMachine, kGameKey, "Path"), kEmpty);
+        EXPECT_EQ(store.readValue(kMachine, kGameKey, "Path"), kEmpty);
     }
     EXPECT_EQ(readBytes(m_folder.file("blocker")), "not a folder");
     // Over the size the reader takes, and a folder where the file should be: both may hold what others stored.
@@ -129,10 +129,10 @@ TEST_F(RegistryStoreTest, TwoProgramsWritingAtOnceKeepEachOthersValues)
         const auto now = [] { return std::chrono::steady_clock::now().time_since_epoch().count(); };
         const long long began = now();
         RegistryStore store(m_folder.path());
-        store.RegistryCreateKey(RootKey::CurrentUser, kSharedKey);
+        store.createKey(RootKey::CurrentUser, kSharedKey);
         for (int i = 0; i < kValuesEach; ++i)
-            store.RegistryWriteValue(RootKey::CurrentUser, kSharedKey, prefix + std::to_string(i), value(prefix, i),
-                                     i % 2 ? kRegDword : kRegSz);
+            store.writeValue(RootKey::CurrentUser, kSharedKey, prefix + std::to_string(i), value(prefix, i),
+                             i % 2 ? kRegDword : kRegSz);
         const long long times[] = {began, now()};
         _exit(started && ::write(done[1], times, sizeof times) == sizeof times ? 0 : 1);
     }
@@ -145,8 +145,7 @@ TEST_F(RegistryStoreTest, TwoProgramsWritingAtOnceKeepEachOthersValues)
     ASSERT_TRUE(times[0][0] < times[1][1] && times[1][0] < times[0][1]) << "the writers did not write at the same time";
     for (const std::string& prefix : prefixes)
         for (int i = 0; i < kValuesEach; ++i)
-            EXPECT_EQ(m_store.RegistryReadValue(RootKey::CurrentUser, kSharedKey, prefix + std::to_string(i)),
-                      value(prefix, i))
+            EXPECT_EQ(m_store.readValue(RootKey::CurrentUser, kSharedKey, prefix + std::to_string(i)), value(prefix, i))
                 << prefix << i;
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(m_store.hiveFilePath(RootKey::CurrentUser) + ".lock")));
 }

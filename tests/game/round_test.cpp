@@ -9,7 +9,7 @@ TEST_F(Round, TouchingTheTubeWallSendsTheObjectBackAndLocksOut)
 {
     const auto rest = position(0);
     // The object's right edge meets the tube's right wall.
-    startRound({[this] { pickUp(0); }, [this] { carryBy(5, 0); }, [this] { game.Form_Unload(); }});
+    startRound({[this] { pickUp(0); }, [this] { carryBy(5, 0); }, [this] { game.windowClosing(); }});
     EXPECT_EQ(std::tuple(position(0), game.isCarrying(), game.isLockedOut()), std::tuple(rest, false, true));
     EXPECT_EQ(sound.played, (std::vector{themeFile("Theme1", "Pickup.wav"), themeFile("Theme1", "HitTube.wav")}));
 }
@@ -19,7 +19,7 @@ TEST_F(Round, StartDuringARoundBeginsItAgainInTheSameLoop)
     pump.steps.push_back([this] { deliver(1); });
     pump.steps.push_back([this] {  // the delivered object's tube is retired, and only that one
         const GameState& state = game.state();
-        EXPECT_EQ(std::tuple(state.ObjActive[1], state.ContActive[0], state.ContActive[1], state.ContActive[2]),
+        EXPECT_EQ(std::tuple(state.inPlay[1], state.tubeInPlay[0], state.tubeInPlay[1], state.tubeInPlay[2]),
                   std::tuple(false, true, false, true));
     });
     pump.steps.insert(pump.steps.end(), 20, [this] { startRound(); });

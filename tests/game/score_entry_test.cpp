@@ -14,7 +14,7 @@ TEST_F(ScoreEntry, NameDateAndTimeGoIntoTheThemeOnScreensFile)
     point = ',';
     prompts.answers = {"Ann\r\nLee\x01", ""};   // a pasted line break, then Cancel
     for (double seconds : {12.5, 20.0, 100.0})  // 100 s is no better than the table's worst: nothing is asked
-        game.EnterHighScore(seconds);
+        game.enterHighScore(seconds);
     const HighScoreTable theme1 = stored("Theme1");
     EXPECT_EQ(std::tie(theme1[0].name, theme1[0].date, theme1[0].time, theme1[1].name, theme1[1].time),
               std::tuple("Ann  Lee ", "06/12/2026", "12.5", "", "20"));
@@ -22,11 +22,11 @@ TEST_F(ScoreEntry, NameDateAndTimeGoIntoTheThemeOnScreensFile)
 
     writeTheme(programFolder(), "Other", makeRowTheme(2, 10, 300, 100));
     prompts.chosenTheme = "Other";
-    game.Image2_Click();
-    EXPECT_EQ(std::tie(game.ThemeName, game.state().LastObj, caption, canvasSize.first, game.highScores()[0].name),
+    game.chooseTheme();
+    EXPECT_EQ(std::tie(game.themeName, game.state().lastObject, caption, canvasSize.first, game.highScores()[0].name),
               std::tuple("Other", 1, "Vantor - Other", 300, "Nobody"));
     prompts.answers = {"Bo"};
-    game.EnterHighScore(30.0);
+    game.enterHighScore(30.0);
     EXPECT_EQ(std::tie(stored("Other")[0].name, stored("Theme1")[0].name, stored("Theme1")[2].name),
               std::tuple("Bo", "Ann  Lee ", "Nobody"));
 }
@@ -36,7 +36,7 @@ TEST_F(ScoreEntry, AThemeFolderThatRefusesNewFilesStillGetsTheScore)
     const QString folder = QString::fromStdString(programFolder() + "/Theme1");
     const bool refused = refuseWrites({folder}, true);
     prompts.answers = {"Ann"};
-    game.EnterHighScore(12.5);
+    game.enterHighScore(12.5);
     refuseWrites({folder}, false);
     if (!refused)
         GTEST_SKIP() << "no way to make a folder refuse new files here";

@@ -8,17 +8,17 @@ using ThemeLoading = GameFixture;
 TEST_F(ThemeLoading, StartUpLoadsTheme1AndRecordsTheProgramFolder)
 {
     writeTheme(programFolder(), "Theme1", makeRowTheme(3));
-    game.Form_Initialize();
-    game.Form_Load();
+    game.initialize();
+    game.loadCurrentTheme();
     EXPECT_EQ(std::tie(caption, timeText, canvasSize), std::tuple("Vantor - Theme1", "00.00", std::pair(200, 120)));
-    EXPECT_EQ(std::tie(game.state().LastObj, game.ThemeDescription()), std::tuple(2, "A crafted theme"));
+    EXPECT_EQ(std::tie(game.state().lastObject, game.themeDescription()), std::tuple(2, "A crafted theme"));
     ASSERT_EQ(prompts.messages.size(), 1u);  // no score file yet
     EXPECT_EQ(std::tie(prompts.messages[0].title, prompts.messages[0].text, prompts.messages[0].icon),
               std::tuple("File not found", "Highscore file not found", MessageIcon::Exclamation));
-    EXPECT_EQ(registry.RegistryReadValue(RootKey::LocalMachine, "Software\\Helmwick\\Vantor", "Path"),
+    EXPECT_EQ(registry.readValue(RootKey::LocalMachine, "Software\\Helmwick\\Vantor", "Path"),
               RegistryValue(programFolder()));
     // The cues are read afresh at every load, as a theme's sounds may have changed on disk.
-    game.LoadTheme("Theme1");
+    game.loadTheme("Theme1");
     const std::vector<std::string> cues = {themeFile("Theme1", "HitTube.wav"), themeFile("Theme1", "PutInCont.wav"),
                                            themeFile("Theme1", "Pickup.wav"), themeFile("Theme1", "LetGo.wav")};
     EXPECT_EQ(sound.loaded, (std::vector{cues, cues}));
@@ -28,8 +28,8 @@ TEST_F(ThemeLoading, BrokenThemesAreReportedAndTheme1TakesTheirPlaceWhichIsTried
 {
     writeTheme(programFolder(), "Theme1", makeRowTheme(3));
     ASSERT_TRUE(QFile::remove(QString::fromStdString(themeFile("Theme1", "ss1.bmp"))));
-    game.Form_Initialize();
-    game.Form_Load();
+    game.initialize();
+    game.loadCurrentTheme();
     EXPECT_EQ(messageTitles(), (std::vector<std::string>{"Theme damaged", "Theme not found"}));
     EXPECT_NE(prompts.messages[0].text.find("ss1.bmp"), std::string::npos);
     EXPECT_FALSE(game.hasTheme());
@@ -48,17 +48,18 @@ TEST_F(ThemeLoading, BrokenThemesAreReportedAndTheme1TakesTheirPlaceWhichIsTried
     for (const auto& [name, title, text] : cases) {
         prompts.messages.clear();
         prompts.chosenTheme = name;
-        game.Image2_Click();
+        game.chooseTheme();
         const auto& shown = prompts.messages.at(0);
         EXPECT_EQ(std::tie(shown.title, shown.text, shown.icon), std::tuple(title, text, MessageIcon::Exclamation));
-        EXPECT_EQ(std::tie(game.state().LastObj, game.ThemeName, caption), std::tuple(2, "Theme1", "Vantor - Theme1"));
+        EXPECT_EQ(std::tie(game.state().lastObject, game.themeName, caption),
+                  std::tuple(2, "Theme1", "Vantor - Theme1"));
     }
 
     // With Theme1 broken as well, a failed choice keeps the theme on screen whole, and its name: Start plays it
     // and its scores go to its own folder.
     ASSERT_TRUE(QFile::remove(QString::fromStdString(themeFile("Theme1", ThemeFiles::kBoxMask))));
     prompts.chosenTheme = "Empty";
-    game.Image2_Click();
-    EXPECT_EQ(std::pair(game.state().LastObj, game.pictures().PicSprite.size()), std::pair(2, size_t{3}));
-    EXPECT_EQ(std::tie(prompts.messages.back().text, game.ThemeName), std::tuple("Can't find Default theme", "Theme1"));
+    game.chooseTheme();
+    EXPECT_EQ(std::pair(game.state().lastObject, game.pictures().objects.size()), std::pair(2, size_t{3}));
+    EXPECT_EQ(std::tie(prompts.messages.back().text, game.themeName), std::tuple("Can't find Default theme", "Theme1"));
 }

@@ -35,7 +35,7 @@ private:
 // Remembers every sound asked for, in order.
 class RecordingSound : public SoundPlayer {
 public:
-    void PlayWav(const std::string& path) override { played.push_back(path); }
+    void play(const std::string& path) override { played.push_back(path); }
     void loadCues(const std::vector<std::string>& paths) override { loaded.push_back(paths); }
     std::vector<std::string> played;
     std::vector<std::vector<std::string>> loaded;

@@ -12,11 +12,11 @@ ThemePackage makeRowTheme(int count, int side, int width, int height)
     package.background = Surface(width, height, rgb(30, 90, 30));
     for (int i = 0; i < count; ++i) {
         DefaultTube tube = makeDefaultTube(side, side);
-        const auto contX = static_cast<std::int16_t>(4 + i * (side + 20));
-        const auto contY = static_cast<std::int16_t>(height - tube.picture.height() - 2);
-        package.objects.push_back({static_cast<std::int16_t>(contX + kDefaultTubeWall),
-                                   static_cast<std::int16_t>(contY + tube.picture.height() - kDefaultTubeWall - side),
-                                   contX, contY, Surface(side, side, rgb(200, 10 * i, 0)), Surface(side, side, kBlack),
+        const auto tubeX = static_cast<std::int16_t>(4 + i * (side + 20));
+        const auto tubeY = static_cast<std::int16_t>(height - tube.picture.height() - 2);
+        package.objects.push_back({static_cast<std::int16_t>(tubeX + kDefaultTubeWall),
+                                   static_cast<std::int16_t>(tubeY + tube.picture.height() - kDefaultTubeWall - side),
+                                   tubeX, tubeY, Surface(side, side, rgb(200, 10 * i, 0)), Surface(side, side, kBlack),
                                    std::move(tube.picture), std::move(tube.mask)});
     }
     package.boxPicture = Surface(40, 30, rgb(150, 75, 0));

@@ -20,7 +20,7 @@ inline auto packageFields(const ThemePackage& p)
 {
     std::vector<std::tuple<int, int, int, int, Surface, Surface, Surface, Surface>> objects;
     for (const ThemeObject& o : p.objects)
-        objects.emplace_back(o.objX, o.objY, o.contX, o.contY, o.picture, o.mask, o.tube, o.tubeMask);
+        objects.emplace_back(o.x, o.y, o.tubeX, o.tubeY, o.picture, o.mask, o.tube, o.tubeMask);
     return std::tuple(objects, p.background, p.boxX, p.boxY, p.boxPicture, p.boxMask, p.hasDetails, p.description,
                       p.dateLine);
 }

@@ -131,7 +131,7 @@ bool BadInputTest::playRound()
 {
     m_session->pump.calls = 0;
     m_session->pump.steps.push_back([] {});  // the theme load's own pass
-    for (int i = 0; i <= m_session->window.game().state().LastObj; ++i)
+    for (int i = 0; i <= m_session->window.game().state().lastObject; ++i)
         m_session->queueDelivery(i);
     m_prompts.messages.clear();
     QTest::mouseClick(m_session->window.startButton(), Qt::LeftButton);
@@ -146,7 +146,7 @@ void BadInputTest::gameTellsOfEachDamagedThemeAndStillPlays()
         makeBroken(damage);
         m_prompts.messages.clear();
         m_prompts.chosenTheme = "Broken";
-        m_session->window.game().Image2_Click();
+        m_session->window.game().chooseTheme();
         QVERIFY2(!m_prompts.messages.empty(), qPrintable(damage.what));
         const QString text = QString::fromStdString(m_prompts.messages.front().text);
         QVERIFY2(text.contains("Broken") && text.contains(damage.reason), qPrintable(damage.what + ": " + text));
@@ -155,15 +155,15 @@ void BadInputTest::gameTellsOfEachDamagedThemeAndStillPlays()
     }
     // Details are shown on request, and there their damage is told; the theme itself plays.
     makeBroken({"", "", [](const QDir& theme) { replace(theme.filePath("ThemeDetails.ini"), "\"About\r\nmore\r\n"); }});
-    m_session->window.game().Image2_Click();
+    m_session->window.game().chooseTheme();
     QCOMPARE(m_session->window.windowTitle(), QStringLiteral("Vantor - Broken"));
     m_prompts.messages.clear();
-    m_session->window.game().imgAbout_MouseUp(kRightButton);
+    m_session->window.game().aboutButtonReleased(kRightButton);
     QVERIFY(QString::fromStdString(m_prompts.messages.at(0).text).contains("damaged"));
     QVERIFY(playRound());
     // An empty "Theme.ini" is no damage but a theme without objects: it loads, and its round is over at once.
     makeBroken({"", "", [](const QDir& theme) { replace(theme.filePath("Theme.ini"), ""); }});
-    m_session->window.game().Image2_Click();
+    m_session->window.game().chooseTheme();
     QCOMPARE(m_session->window.windowTitle(), QStringLiteral("Vantor - Broken"));
     QVERIFY(playRound());
 }
@@ -172,27 +172,27 @@ void BadInputTest::editorTellsOfEachDamagedThemeAndKeepsItsWork()
 {
     ScriptedPump pump;
     EditorWindow window(m_program.path().toStdString(), {pump, &m_prompts});
-    window.editor().Form_Load();
+    window.editor().start();
     const Workspace& workspace = window.editor().workspace();
     QVERIFY(m_prompts.messages.empty());
-    window.action("mnuNew_Object")->trigger();
+    window.action("newObject")->trigger();
     const Workspace before = workspace;
     for (const Damage& damage : m_damages) {
         makeBroken(damage);
         m_prompts.chosenTheme = "Broken";
-        window.action("mnuLoad_Theme")->trigger();
+        window.action("loadTheme")->trigger();
         QVERIFY2(m_prompts.messages.size() == 1, qPrintable(damage.what));
         const QString text = QString::fromStdString(m_prompts.messages.front().text);
         QVERIFY2(
             text.contains("Broken") && text.contains(damage.what.section(' ', 0, 0)) && text.contains(damage.reason),
             qPrintable(damage.what + ": " + text));
-        QVERIFY2(workspace.objectCount() == before.objectCount() && workspace.ObjX == before.ObjX &&
-                     workspace.background == before.background && workspace.ThemeName == before.ThemeName,
+        QVERIFY2(workspace.objectCount() == before.objectCount() && workspace.objectX == before.objectX &&
+                     workspace.background == before.background && workspace.themeName == before.themeName,
                  qPrintable(damage.what));
         m_prompts.messages.clear();
     }
     m_prompts.chosenTheme = "Theme1";
-    window.action("mnuLoad_Theme")->trigger();
+    window.action("loadTheme")->trigger();
     QVERIFY(m_prompts.messages.empty());
     QCOMPARE(workspace.objectCount(), 6);
 }
@@ -212,7 +212,7 @@ void BadInputTest::gameKeepsWhatADamagedScoreFileHolds()
         replace(scores, bytes);
         m_prompts.messages.clear();
         m_prompts.chosenTheme = "Theme1";
-        m_session->window.game().Image2_Click();
+        m_session->window.game().chooseTheme();
         const QString told = m_prompts.messages.empty() ? "" : QString::fromStdString(m_prompts.messages[0].text);
         QVERIFY2(unreadable ? told.startsWith(QString::number(unreadable) + " of the 10 rows") : told.isEmpty(), what);
         const bool hadAnn = bytes.startsWith(firstRecord);

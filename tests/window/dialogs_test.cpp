@@ -1,10 +1,10 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "frm_about.h"
-#include "frm_choose_theme.h"
+#include "about_window.h"
 #include "high_score_panel.h"
 #include "qt_prompts.h"
+#include "theme_chooser.h"
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -23,7 +23,7 @@ void DialogsTest::chooserListsEveryVisibleFolderAndChoosesOnlyASelection()
         QVERIFY(QDir(program.path()).mkpath(name));
     // Cancel, and OK before anything is selected, choose nothing; a double click chooses the line.
     for (const bool cancel : {true, false}) {
-        FrmChooseTheme dialog(program.path().toStdString());
+        ThemeChooser dialog(program.path().toStdString());
         dialog.show();
         QListWidget* list = dialog.list();
         QVERIFY(list->count() == 3 && list->item(2)->text() == "Workshop" && dialog.okButton()->isDefault());
@@ -42,31 +42,31 @@ void DialogsTest::chooserListsEveryVisibleFolderAndChoosesOnlyASelection()
 
 void DialogsTest::aboutShowsItsTextsAndScrollsOnlyALongDescription()
 {
-    FrmAbout about;
+    AboutWindow about;
     QCOMPARE(about.version()->text(), QStringLiteral("1.00.0000"));
     const int top = about.description()->y();
     for (int tick = 0; tick < 10; ++tick)
-        about.tmrScroll_Timer();
+        about.scrollDescription();
     QCOMPARE(about.description()->y(), top);
 
     about.setDescription(QString("A very long description of the game. ").repeated(20));
-    about.tmrScroll_Timer();
+    about.scrollDescription();
     const int height = about.description()->height();
     QVERIFY(height > about.descriptionBox()->height());
     QCOMPARE(about.description()->y(), -5);
     int ticks = 1;
     for (; about.description()->y() < 0 && ticks < 10000; ++ticks)
-        about.tmrScroll_Timer();
+        about.scrollDescription();
     QCOMPARE(about.description()->y(), about.descriptionBox()->height() + 2);
     QCOMPARE(ticks, (height + 4) / 5);  // the tick whose top reaches minus the height re-enters
-    about.tmrScroll_Timer();
+    about.scrollDescription();
     QCOMPARE(about.description()->y(), about.descriptionBox()->height() + 2 - 5);
 }
 
 void DialogsTest::aboutLogoFollowsOnlyWithCtrlAlone()
 {
     QPoint pointer;
-    FrmAbout about(nullptr, [&pointer] { return pointer; });
+    AboutWindow about(nullptr, [&pointer] { return pointer; });
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QLabel* logo = about.logo();
@@ -81,12 +81,12 @@ void DialogsTest::aboutLogoFollowsOnlyWithCtrlAlone()
     QTest::mousePress(logo, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 5));
     QVERIFY(about.isDraggingLogo());
     pointer = about.frameGeometry().topLeft() + QPoint(150, 100);
-    about.Timer1_Timer();
+    about.moveLogo();
     QCOMPARE(about.logoTimer()->interval(), 50);
     QCOMPARE(logo->pos(), QPoint(150 - logo->width() / 2, 100 - logo->height() / 2));
     QTest::mouseRelease(logo, Qt::LeftButton, Qt::ControlModifier, QPoint(5, 5));
     QVERIFY(!about.isDraggingLogo() && about.logoTimer()->interval() == 200);
-    about.Timer1_Timer();
+    about.moveLogo();
     QCOMPARE(logo->pos(), QPoint(8, 8));
 }
 
@@ -108,7 +108,7 @@ void DialogsTest::namesAndThemeTextsShowAsTheyAreNeverAsMarkup()
     panel.showRows(table, '.');
     const QList<QLabel*> labels = panel.findChildren<QLabel*>();
     QVERIFY(std::any_of(labels.begin(), labels.end(), showsItAsItIs));
-    FrmAbout about;
+    AboutWindow about;
     about.setDescription(markup);
     QVERIFY(showsItAsItIs(about.description()));
 

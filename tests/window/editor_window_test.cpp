@@ -48,8 +48,8 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
     pump.steps.push_back([&] {  // start-up
         QVERIFY(list->rowCount() == 6 && list->option(0)->isChecked());
         QCOMPARE(window.centralWidget()->size(), QSize(264 + 305 + 10, 8 + 241 + 10));
-        QCOMPARE(window.currentObjectPanel()->picSCont()->size(),
-                 QSize(ws.objects[0].ImgContS.width(), ws.objects[0].ImgContS.height()));
+        QCOMPARE(window.currentObjectPanel()->tubeView()->size(),
+                 QSize(ws.objects[0].tube.width(), ws.objects[0].tube.height()));
         QCOMPARE(window.canvas()->shownImage().size(), QSize(305, 241));
     });
     pump.steps.push_back([&] {  // new pictures through a row's thumbnail, then through the preview of the row clicked
@@ -60,16 +60,16 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         prompts.pictures = {small, wide};
         QTest::mouseClick(list->option(1), Qt::LeftButton);
         QTest::mouseClick(list->thumbnail(0), Qt::LeftButton);
-        QVERIFY(ws.CurObj == 0 && list->option(0)->isChecked() && !list->option(1)->isChecked());
+        QVERIFY(ws.currentObject == 0 && list->option(0)->isChecked() && !list->option(1)->isChecked());
         QTest::mouseClick(list->option(2), Qt::LeftButton);
-        QTest::mouseClick(window.currentObjectPanel()->picSprite(), Qt::LeftButton);
-        QVERIFY(ws.CurObj == 2 && list->option(2)->isChecked() && !list->option(0)->isChecked());
-        QCOMPARE(QSize(ws.objects[0].imgSprS.width(), ws.objects[2].imgSprS.width()), QSize(40, 48));
-        QCOMPARE(window.currentObjectPanel()->picSprite()->size(), QSize(48, 36));
+        QTest::mouseClick(window.currentObjectPanel()->pictureView(), Qt::LeftButton);
+        QVERIFY(ws.currentObject == 2 && list->option(2)->isChecked() && !list->option(0)->isChecked());
+        QCOMPARE(QSize(ws.objects[0].picture.width(), ws.objects[2].picture.width()), QSize(40, 48));
+        QCOMPARE(window.currentObjectPanel()->pictureView()->size(), QSize(48, 36));
     });
     pump.steps.push_back([&] {  // the current object dragged by the middle of its ellipse, its row's labels following
         const ObjectPictures& object = ws.objects[2];
-        const int x = ws.ObjX[2], y = ws.ObjY[2];
+        const int x = ws.objectX[2], y = ws.objectY[2];
         const QPoint from(x + 24, y + 18), to = from + QPoint(-9, -6);
         QTest::mousePress(window.canvas(), Qt::LeftButton, {}, from);
         QTest::mouseMove(window.canvas(), from);
@@ -78,12 +78,12 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         QCOMPARE(std::pair(list->xLabel(2)->text(), list->yLabel(2)->text()),
                  std::pair(QString::number(x - 9), QString::number(y - 6)));
         QCOMPARE(list->xLabel(0)->text(), QStringLiteral("0"));
-        QCOMPARE(QPoint(ws.ContX[2], ws.ContY[2]),
-                 QPoint(x - 14, y - 1 - object.ImgContS.height() + object.imgSprS.height()));
+        QCOMPARE(QPoint(ws.tubeX[2], ws.tubeY[2]),
+                 QPoint(x - 14, y - 1 - object.tube.height() + object.picture.height()));
     });
     pump.steps.push_back([&] {  // New Object up to 21, and the rows scroll between the panel and the bottom
         for (int i = 6; i <= 21; ++i)
-            window.action("mnuNew_Object")->trigger();
+            window.action("newObject")->trigger();
         QCOMPARE(list->rowCount(), 21);
         QVERIFY(list->option(20)->text() == "Object 21" && !list->option(20)->isChecked());
         QVERIFY(list->geometry().top() > window.currentObjectPanel()->geometry().bottom());
@@ -92,7 +92,7 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
     });
     pump.steps.push_back([&] {  // the second theme through the chooser: its rows, on a canvas that keeps its size
         prompts.chosenTheme = "Workshop";
-        window.action("mnuLoad_Theme")->trigger();
+        window.action("loadTheme")->trigger();
         QCOMPARE(list->rowCount(), 12);
         QCOMPARE(window.canvas()->size(), QSize(305, 241));
     });

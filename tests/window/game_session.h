@@ -4,7 +4,7 @@
 #include <QtWidgets>
 
 #include "fake_services.h"
-#include "frm_main.h"
+#include "game_window.h"
 #include "registry_store.h"
 #include "surface_canvas.h"
 
@@ -30,7 +30,7 @@ public:
         pump.whenIdle = [this] {
             if (pump.calls > 20000) {
                 QTest::qFail("the round did not end", __FILE__, __LINE__);
-                window.game().Form_Unload();
+                window.game().windowClosing();
             }
         };
         window.start();
@@ -46,10 +46,10 @@ public:
         queueLift(object);
         pump.steps.push_back([this, object] {
             const GameState& state = window.game().state();
-            const Surface& box = window.game().pictures().PicPlainSprite[0];
-            const Surface& mask = window.game().pictures().PicMask[object];
-            m_hand = QPoint(state.BoxX[0] + (box.width() - mask.width()) / 2,
-                            state.BoxY[0] + (box.height() - mask.height()) / 2) +
+            const Surface& box = window.game().pictures().boxes[0];
+            const Surface& mask = window.game().pictures().objectMasks[object];
+            m_hand = QPoint(state.boxX[0] + (box.width() - mask.width()) / 2,
+                            state.boxY[0] + (box.height() - mask.height()) / 2) +
                      m_grip;
             QTest::mouseMove(window.canvas(), m_hand);
         });
@@ -64,7 +64,7 @@ public:
     {
         queuePickUp(object);
         pump.steps.push_back([this, object] {
-            m_hand.rx() += window.game().pictures().PicCont[object].width() / 2;
+            m_hand.rx() += window.game().pictures().tubes[object].width() / 2;
             QTest::mouseMove(window.canvas(), m_hand);
         });
         queueRelease();
@@ -83,7 +83,7 @@ public:
     RecordingSound sound;
     ScriptedQtPump pump;
     RegistryStore registry{settings.path().toStdString()};
-    FrmMain window;
+    GameWindow window;
 
 private:
     // One pass: no frame has to come between hovering and pressing. The object is at rest, as a round starts.
@@ -91,9 +91,9 @@ private:
     {
         pump.steps.push_back([this, object] {
             const GameState& state = window.game().state();
-            QTest::mouseMove(window.canvas(), QPoint(state.ContX[object] + 1, state.ContY[object] + 1));
-            m_grip = solidPointOf(window.game().pictures().PicMask[object]);
-            m_hand = QPoint(state.ObjX[object], state.ObjY[object]) + m_grip;
+            QTest::mouseMove(window.canvas(), QPoint(state.tubeX[object] + 1, state.tubeY[object] + 1));
+            m_grip = solidPointOf(window.game().pictures().objectMasks[object]);
+            m_hand = QPoint(state.objectX[object], state.objectY[object]) + m_grip;
             QTest::mousePress(window.canvas(), Qt::LeftButton, {}, m_hand);
             QTest::mouseMove(window.canvas(), m_hand);
         });
@@ -102,7 +102,7 @@ private:
     void queueLift(int object)
     {
         pump.steps.push_back([this, object] {
-            m_hand.ry() -= window.game().pictures().PicCont[object].height() + 4;
+            m_hand.ry() -= window.game().pictures().tubes[object].height() + 4;
             QTest::mouseMove(window.canvas(), m_hand);
         });
     }

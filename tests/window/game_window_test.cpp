@@ -26,7 +26,7 @@ void GameWindowTest::layoutFollowsTheCanvasAndTheTimeLabelToggles()
     copyTheme1Into(folder);
     ScriptedPrompts prompts;
     GameSession session(folder.path(), prompts);
-    FrmMain& window = session.window;
+    GameWindow& window = session.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QWidget* canvas = window.canvas();
     QCOMPARE(canvas->geometry(), QRect(8, 8, window.game().canvasWidth(), window.game().canvasHeight()));
@@ -66,8 +66,8 @@ void GameWindowTest::soundCuesAreReadOncePerThemeLoad()
     // A cue that fires every frame, its file gone meanwhile, and a missing file: nothing more is read.
     QVERIFY(QFile::remove(QString::fromStdString(cue)));
     for (int frame = 0; frame < 100; ++frame) {
-        player.PlayWav(cue);
-        player.PlayWav(missing);
+        player.play(cue);
+        player.play(missing);
     }
     QCOMPARE(player.filesRead(), 2);
     player.loadCues({cue});

@@ -17,7 +17,6 @@
 #include "registry_store.h"
 #include "score_time.h"
 
-
 // Part of the sanitizer runtimes, which count the blocks they hand out themselves (glibc's count would not see
 // them, nor be inflated by the freed blocks they hold in quarantine); absent from a plain build.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
@@ -94,7 +93,7 @@ bool SoakTest::queueRound(int objects)
         m_session->pump.steps.push_back([this, restart] {
             if (restart)
                 m_roundStartMs = m_session->clock.nowMs();
-            m_prompts.chosenTheme = m_session->window.game().ThemeName == kThemes[0] ? kThemes[1] : kThemes[0];
+            m_prompts.chosenTheme = m_session->window.game().themeName == kThemes[0] ? kThemes[1] : kThemes[0];
             QTest::mouseClick(restart ? m_session->window.startButton() : m_themeButton, Qt::LeftButton);
         });
         m_session->pump.steps.push_back([] {});  // the pass of the theme load that the click starts
@@ -147,7 +146,7 @@ void SoakTest::checkRound(const std::string& theme, bool finishes, const std::st
         QVERIFY(m_prompts.messages.empty() && m_prompts.inputs.empty());
     }
     QCOMPARE(namesAndTimes(m_session->window.game().highScores()),
-             namesAndTimes(m_tables[m_session->window.game().ThemeName]));
+             namesAndTimes(m_tables[m_session->window.game().themeName]));
     for (const std::string& each : kThemes) {
         const std::optional<StoredHighScores> stored =
             readHighScoreFile(m_folder.filePath(QString::fromStdString(each + "/HighScores.ini")).toStdString());
@@ -169,7 +168,7 @@ void SoakTest::thousandRoundsKeepEveryTableRightAndTheHeapBounded()
     m_session->pump.whenIdle = [this] {
         if (++m_idlePasses > kMaxIdlePasses) {
             QTest::qFail("the round did not end", __FILE__, __LINE__);
-            m_session->window.game().Form_Unload();
+            m_session->window.game().windowClosing();
         }
     };
     for (ImageButton* button : m_session->window.findChildren<ImageButton*>())
@@ -182,7 +181,7 @@ void SoakTest::thousandRoundsKeepEveryTableRightAndTheHeapBounded()
     // warm-up.
     std::map<std::string, std::pair<long long, long long>> heapFirstAndLast;
     for (int round = 0; round < kRounds && !QTest::currentTestFailed(); ++round) {
-        const std::string theme = m_session->window.game().ThemeName;
+        const std::string theme = m_session->window.game().themeName;
         if (round >= kWarmUpRounds) {
             const long long heap = liveHeapBytes();
             heapFirstAndLast.try_emplace(theme, heap, heap).first->second.second = heap;
@@ -193,7 +192,7 @@ void SoakTest::thousandRoundsKeepEveryTableRightAndTheHeapBounded()
         m_prompts.answers = {name};
         m_session->sound = RecordingSound();
         m_idlePasses = 0;
-        const bool finishes = queueRound(m_session->window.game().state().LastObj + 1);
+        const bool finishes = queueRound(m_session->window.game().state().lastObject + 1);
         m_roundStartMs = m_session->clock.nowMs();
         QTest::mouseClick(m_session->window.startButton(), Qt::LeftButton);
         checkRound(theme, finishes, name);

@@ -2,13 +2,13 @@
 #include <QtWidgets>
 
 #include "editor_window.h"
-#include "frm_choose_theme.h"
-#include "frm_save.h"
 #include "game_session.h"
 #include "high_score_panel.h"
 #include "high_score_table.h"
 #include "image_button.h"
 #include "score_time.h"
+#include "theme_chooser.h"
+#include "theme_description_dialog.h"
 
 namespace {
 
@@ -17,17 +17,17 @@ class DialogPrompts : public ScriptedPrompts {
 public:
     std::optional<ThemeDescription> describeTheme() override
     {
-        FrmSave dialog(*this, QStringLiteral("7.12.2026"));
+        ThemeDescriptionDialog dialog(*this, QStringLiteral("7.12.2026"));
         dialog.show();
-        dialog.text3()->selectAll();
-        QTest::keyClicks(dialog.text3(), QString::fromStdString(themeName));
+        dialog.nameEdit()->selectAll();
+        QTest::keyClicks(dialog.nameEdit(), QString::fromStdString(themeName));
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         return dialog.result();
     }
 
     std::optional<std::string> chooseTheme(const std::string& programFolder) override
     {
-        FrmChooseTheme dialog(programFolder);
+        ThemeChooser dialog(programFolder);
         dialog.show();
         dialog.list()->setCurrentItem(
             dialog.list()->findItems(QString::fromStdString(themeName), Qt::MatchExactly).value(0));
@@ -51,23 +51,24 @@ private slots:
 void ThemeRoadTest::descriptionDialogStartsFreshAndRefusesWhatCannotBeSaved()
 {
     ScriptedPrompts prompts;
-    FrmSave dialog(prompts, QStringLiteral("7.12.2026"));
+    ThemeDescriptionDialog dialog(prompts, QStringLiteral("7.12.2026"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(dialog.text3()->text(), QStringLiteral("My theme"));
-    QCOMPARE(dialog.text2()->text(), QStringLiteral("On the 7.12.2026"));
-    QCOMPARE(QApplication::focusWidget(), dialog.text1());
+    QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("My theme"));
+    QCOMPARE(dialog.dateLineEdit()->text(), QStringLiteral("On the 7.12.2026"));
+    QCOMPARE(QApplication::focusWidget(), dialog.descriptionEdit());
 
     // 255 characters at most, a line break counting as two: typing on only replaces the end.
-    dialog.text1()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(dialog.text1(), QString(300, QLatin1Char('x')));
-    QCOMPARE(dialog.text1()->toPlainText().size() + 1, 255);
-    QVERIFY(dialog.text1()->toPlainText().startsWith(QStringLiteral("This theme was created by YOUR_NAME\n")));
+    dialog.descriptionEdit()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(dialog.descriptionEdit(), QString(300, QLatin1Char('x')));
+    QCOMPARE(dialog.descriptionEdit()->toPlainText().size() + 1, 255);
+    QVERIFY(
+        dialog.descriptionEdit()->toPlainText().startsWith(QStringLiteral("This theme was created by YOUR_NAME\n")));
 
     // A name that is no folder, then a quote in the date line: refused, the dialog stays open.
     for (const auto& [name, date] : {std::pair("../elsewhere", "On the 1"), std::pair("Fine", "On \"the\" day")}) {
-        dialog.text3()->setText(name);
-        dialog.text2()->setText(date);
+        dialog.nameEdit()->setText(name);
+        dialog.dateLineEdit()->setText(date);
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
     }
@@ -85,20 +86,20 @@ void ThemeRoadTest::aThemeSavedByTheEditorIsPlayedInTheGame()
     ScriptedPump editorPump;
     {
         EditorWindow editor(program.path().toStdString(), {editorPump, &prompts});
-        editor.editor().Form_Load();
+        editor.editor().start();
         editor.show();
-        editor.action("mnuNew")->trigger();
-        editor.action("mnuSave_Theme")->trigger();
+        editor.action("newTheme")->trigger();
+        editor.action("saveTheme")->trigger();
         QVERIFY(prompts.messages.empty());
     }
 
     GameSession session(program.path(), prompts);
-    FrmMain& game = session.window;
+    GameWindow& game = session.window;
     for (ImageButton* button : game.findChildren<ImageButton*>())
         if (button->toolTip() == "Change the theme")
             QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(game.windowTitle(), QStringLiteral("Vantor - Road"));
-    QCOMPARE(game.game().state().LastObj, 0);
+    QCOMPARE(game.game().state().lastObject, 0);
     session.pump.steps.push_back([] {});  // the theme load's own pass
     session.queueDelivery(0);
     prompts.answers.push_back("Road Tester");

@@ -19,10 +19,10 @@ ThemeObject buildObject(const PlannedObject& planned)
 
     // The object starts where it comes back to after every slide: on the floor of its tube, against the
     // left wall.
-    object.contX = static_cast<std::int16_t>(planned.tubeLeft);
-    object.contY = static_cast<std::int16_t>(planned.tubeBase - tubeHeight);
-    object.objX = static_cast<std::int16_t>(object.contX + kDefaultTubeWall);
-    object.objY = static_cast<std::int16_t>(object.contY + tubeHeight - kDefaultTubeWall - planned.height);
+    object.tubeX = static_cast<std::int16_t>(planned.tubeLeft);
+    object.tubeY = static_cast<std::int16_t>(planned.tubeBase - tubeHeight);
+    object.x = static_cast<std::int16_t>(object.tubeX + kDefaultTubeWall);
+    object.y = static_cast<std::int16_t>(object.tubeY + tubeHeight - kDefaultTubeWall - planned.height);
     return object;
 }
 

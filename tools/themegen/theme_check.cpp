@@ -87,16 +87,16 @@ std::vector<std::string> checkShippedTheme(const ThemePackage& package)
         findings.require(object.mask.width() <= kMaxMaskWidth && object.mask.height() <= kMaxMaskHeight,
                          name + ": its mask is larger than the wall test covers");
 
-        const int restX = object.contX + 5;
-        const int restY = object.contY + object.tube.height() - 5 - object.picture.height();
-        findings.require(object.objX == restX && object.objY == restY,
+        const int restX = object.tubeX + 5;
+        const int restY = object.tubeY + object.tube.height() - 5 - object.picture.height();
+        findings.require(object.x == restX && object.y == restY,
                          name + ": it does not start at its resting place in the tube");
-        findings.require(!masksOverlap(object.mask, restX, restY, object.tubeMask, object.contX, object.contY),
+        findings.require(!masksOverlap(object.mask, restX, restY, object.tubeMask, object.tubeX, object.tubeY),
                          name + ": it touches its tube at its resting place");
         findings.require(canvas.contains(placed(restX, restY, object.picture)),
                          name + ": its resting place reaches beyond the background");
 
-        const QRect tube = placed(object.contX, object.contY, object.tube);
+        const QRect tube = placed(object.tubeX, object.tubeY, object.tube);
         findings.require(canvas.contains(tube), name + ": its tube reaches beyond the background");
         findings.require(!tube.intersects(box), name + ": its tube stands in the container box");
         for (int j = 0; j < i; ++j)
@@ -114,7 +114,7 @@ std::vector<std::string> compareWithWritten(const ThemePackage& written, const T
     for (std::size_t i = 0; i < std::min(written.objects.size(), readBack.objects.size()); ++i) {
         const ThemeObject& a = written.objects[i];
         const ThemeObject& b = readBack.objects[i];
-        findings.require(a.objX == b.objX && a.objY == b.objY && a.contX == b.contX && a.contY == b.contY,
+        findings.require(a.x == b.x && a.y == b.y && a.tubeX == b.tubeX && a.tubeY == b.tubeY,
                          "object " + std::to_string(i) + ": its positions read back differently");
         findings.require(a.picture == b.picture && a.mask == b.mask && a.tube == b.tube && a.tubeMask == b.tubeMask,
                          "object " + std::to_string(i) + ": its pictures read back differently");

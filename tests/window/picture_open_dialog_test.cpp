@@ -1,9 +1,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "open_dg.h"
+#include "picture_open_dialog.h"
 
-class OpenDgTest : public QObject {
+class PictureOpenDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -14,9 +14,9 @@ private slots:
 
 private:
     std::string folder() const { return m_folder.path().toStdString(); }
-    static void clickFile(OpenDg& dialog, const QString& name)
+    static void clickFile(PictureOpenDialog& dialog, const QString& name)
     {
-        QListWidget* list = dialog.file1();
+        QListWidget* list = dialog.fileList();
         const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
         QVERIFY(found.size() == 1);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.front()).center());
@@ -25,7 +25,7 @@ private:
     QTemporaryDir m_folder;
 };
 
-void OpenDgTest::initTestCase()
+void PictureOpenDialogTest::initTestCase()
 {
     const QDir dir(m_folder.path());
     QVERIFY(QImage(8, 6, QImage::Format_RGB32).save(dir.filePath("PHOTO.JPG"), "JPG"));
@@ -37,44 +37,44 @@ void OpenDgTest::initTestCase()
     QVERIFY(QDir::setCurrent(m_folder.path()));
 }
 
-void OpenDgTest::listsOnlyPicturesAndPreviewsTheOneClickedOrReachedByArrowKey()
+void PictureOpenDialogTest::listsOnlyPicturesAndPreviewsTheOneClickedOrReachedByArrowKey()
 {
-    OpenDg dialog;
+    PictureOpenDialog dialog;
     dialog.show();
     QCOMPARE(dialog.currentFolder(), folder());
-    QCOMPARE(dialog.dir1()->item(0)->text(), m_folder.path());
-    QVERIFY(dialog.file1()->count() == 2 && dialog.file1()->item(1)->text() == "PHOTO.JPG");
+    QCOMPARE(dialog.folderList()->item(0)->text(), m_folder.path());
+    QVERIFY(dialog.fileList()->count() == 2 && dialog.fileList()->item(1)->text() == "PHOTO.JPG");
     clickFile(dialog, "a.bmp");
-    QCOMPARE(dialog.txtFile()->text(), QStringLiteral("a.bmp"));
-    QCOMPARE(dialog.imgPreview()->pixmap().size(), QSize(10, 10));
-    QTest::keyClick(dialog.file1(), Qt::Key_Down);
-    QCOMPARE(dialog.txtFile()->text(), QStringLiteral("PHOTO.JPG"));
-    QCOMPARE(dialog.imgPreview()->pixmap().size(), QSize(8, 6));
+    QCOMPARE(dialog.fileNameEdit()->text(), QStringLiteral("a.bmp"));
+    QCOMPARE(dialog.preview()->pixmap().size(), QSize(10, 10));
+    QTest::keyClick(dialog.fileList(), Qt::Key_Down);
+    QCOMPARE(dialog.fileNameEdit()->text(), QStringLiteral("PHOTO.JPG"));
+    QCOMPARE(dialog.preview()->pixmap().size(), QSize(8, 6));
 
     dialog.openFolder(folder() + "/damaged");
     clickFile(dialog, "bad.bmp");
-    QVERIFY(dialog.imgPreview()->pixmap().isNull() && dialog.imgPreview()->text().contains("bad.bmp"));
+    QVERIFY(dialog.preview()->pixmap().isNull() && dialog.preview()->text().contains("bad.bmp"));
 }
 
-void OpenDgTest::okNeedsASelectionAndTakesItWhateverWasTypedCancelChoosesNothing()
+void PictureOpenDialogTest::okNeedsASelectionAndTakesItWhateverWasTypedCancelChoosesNothing()
 {
-    OpenDg dialog;
+    PictureOpenDialog dialog;
     dialog.show();
-    QTest::keyClicks(dialog.txtFile(), "a.bmp");
+    QTest::keyClicks(dialog.fileNameEdit(), "a.bmp");
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     QVERIFY(dialog.isVisible() && !dialog.chosenFile());
     clickFile(dialog, "a.bmp");
-    dialog.txtFile()->setText("notes.txt");
+    dialog.fileNameEdit()->setText("notes.txt");
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Accepted);
     QCOMPARE(dialog.chosenFile(), std::optional<std::string>(folder() + "/a.bmp"));
 
     for (const bool escape : {false, true}) {
-        OpenDg cancelled;
+        PictureOpenDialog cancelled;
         cancelled.show();
         clickFile(cancelled, "a.bmp");
         if (escape)
-            QTest::keyClick(cancelled.file1(), Qt::Key_Escape);
+            QTest::keyClick(cancelled.fileList(), Qt::Key_Escape);
         else
             QTest::mouseClick(cancelled.cancelButton(), Qt::LeftButton);
         QVERIFY(!cancelled.isVisible() && !cancelled.chosenFile());
@@ -83,12 +83,12 @@ void OpenDgTest::okNeedsASelectionAndTakesItWhateverWasTypedCancelChoosesNothing
 
 // Return or Enter in the folder list enters the folder, and never presses OK; coming back up selects the folder
 // left.
-void OpenDgTest::browsingLeavesTheCurrentFolderAlone()
+void PictureOpenDialogTest::browsingLeavesTheCurrentFolderAlone()
 {
-    OpenDg dialog;
+    PictureOpenDialog dialog;
     dialog.show();
     clickFile(dialog, "a.bmp");
-    QListWidget* dir1 = dialog.dir1();
+    QListWidget* dir1 = dialog.folderList();
     for (const auto& [entered, key, reached] :
          {std::tuple("", Qt::Key_Return, folder()), std::tuple("damaged", Qt::Key_Return, folder() + "/damaged"),
           std::tuple("..", Qt::Key_Enter, folder())}) {
@@ -101,5 +101,5 @@ void OpenDgTest::browsingLeavesTheCurrentFolderAlone()
     QCOMPARE(QDir::currentPath(), m_folder.path());
 }
 
-QTEST_MAIN(OpenDgTest)
-#include "open_dg_test.moc"
+QTEST_MAIN(PictureOpenDialogTest)
+#include "picture_open_dialog_test.moc"

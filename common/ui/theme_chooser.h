@@ -8,23 +8,23 @@ class QListWidget;
 class QPushButton;
 
 // The theme chooser: the folders beside the program, one of which OK makes the current theme.
-class FrmChooseTheme : public QDialog {
+class ThemeChooser : public QDialog {
     Q_OBJECT
 public:
-    FrmChooseTheme(const std::string& programFolder, QWidget* parent = nullptr);
+    ThemeChooser(const std::string& programFolder, QWidget* parent = nullptr);
 
     // The picked name after OK; nothing after Cancel.
     const std::optional<std::string>& chosenTheme() const { return m_chosen; }
 
-    QListWidget* list() const { return m_List1; }
-    QPushButton* okButton() const { return m_OKButton; }
-    QPushButton* cancelButton() const { return m_CancelButton; }
+    QListWidget* list() const { return m_list; }
+    QPushButton* okButton() const { return m_okButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
 
 private:
-    void OKButton_Click();
+    void acceptChoice();
 
-    QListWidget* m_List1;
-    QPushButton* m_OKButton;
-    QPushButton* m_CancelButton;
+    QListWidget* m_list;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
     std::optional<std::string> m_chosen;
 };

@@ -13,7 +13,7 @@ class ImageButton;
 class SurfaceCanvas;
 
 // What the main window needs from outside; the program passes the real ones, tests their own.
-struct FrmMainServices {
+struct GameWindowServices {
     Clock& clock;
     SoundPlayer& sound;
     Pump& pump;
@@ -23,22 +23,22 @@ struct FrmMainServices {
 
 // The game's main window: the canvas, Start and HighScores, the two image buttons, the time label and the
 // high-score panel. It forwards every event to the game's rules and shows what they report.
-class FrmMain : public QWidget, public GameView {
+class GameWindow : public QWidget, public GameView {
     Q_OBJECT
 public:
-    FrmMain(const std::string& programFolder, FrmMainServices services);
-    ~FrmMain() override;
+    GameWindow(const std::string& programFolder, GameWindowServices services);
+    ~GameWindow() override;
 
     // Runs the start-up: the default theme is loaded and the window laid out around the canvas.
     void start();
 
     Game& game() { return *m_game; }
-    SurfaceCanvas* canvas() const { return m_PicCanvas; }
-    QPushButton* startButton() const { return m_Command1; }
-    QPushButton* highScoresButton() const { return m_cmdShowHighscores; }
-    QLabel* timeLabel() const { return m_lblTime; }
-    QWidget* timeClickArea() const { return m_Image1; }
-    HighScorePanel* highScorePanel() const { return m_picHighScores; }
+    SurfaceCanvas* canvas() const { return m_canvas; }
+    QPushButton* startButton() const { return m_startButton; }
+    QPushButton* highScoresButton() const { return m_highScoresButton; }
+    QLabel* timeLabel() const { return m_timeLabel; }
+    QWidget* timeClickArea() const { return m_timeClickArea; }
+    HighScorePanel* highScorePanel() const { return m_highScorePanel; }
 
     void setCaption(const std::string& text) override;
     void setTimeText(const std::string& text) override;
@@ -57,17 +57,17 @@ protected:
 private:
     void buildControls();
     void connectControls();
-    void Image1_Click();
+    void toggleTimeLabel();
 
     std::unique_ptr<Prompts> m_ownPrompts;
     std::unique_ptr<Game> m_game;
 
-    SurfaceCanvas* m_PicCanvas;
-    QPushButton* m_Command1;
-    QPushButton* m_cmdShowHighscores;
-    ImageButton* m_imgAbout;
-    ImageButton* m_Image2;
-    QLabel* m_lblTime;
-    QWidget* m_Image1;
-    HighScorePanel* m_picHighScores;
+    SurfaceCanvas* m_canvas;
+    QPushButton* m_startButton;
+    QPushButton* m_highScoresButton;
+    ImageButton* m_aboutButton;
+    ImageButton* m_themeButton;
+    QLabel* m_timeLabel;
+    QWidget* m_timeClickArea;
+    HighScorePanel* m_highScorePanel;
 };

@@ -13,10 +13,10 @@ class QPushButton;
 
 // The picture-open dialog: drives, folders and the picture files of the chosen folder, with a preview of the
 // file under the cursor. It starts at the process's current folder and never changes it.
-class OpenDg : public QDialog {
+class PictureOpenDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit OpenDg(QWidget* parent = nullptr);
+    explicit PictureOpenDialog(QWidget* parent = nullptr);
 
     // The full path of the file taken with OK; nothing before that or after Cancel.
     std::optional<std::string> chosenFile() const { return m_chosenFile; }
@@ -25,24 +25,23 @@ public:
     // Moves the folder list to `folder`, as a double click on it would, and lists its pictures.
     void openFolder(const std::string& folder);
 
-    QLineEdit* txtFile() const { return m_txtFile; }
-    QListWidget* dir1() const { return m_Dir1; }
-    QComboBox* drive1() const { return m_Drive1; }
-    QListWidget* file1() const { return m_File1; }
-    QPushButton* okButton() const { return m_OKButton; }
-    QPushButton* cancelButton() const { return m_CancelButton; }
-    QLabel* imgPreview() const { return m_imgPreview; }
+    QLineEdit* fileNameEdit() const { return m_fileNameEdit; }
+    QListWidget* folderList() const { return m_folderList; }
+    QComboBox* driveList() const { return m_driveList; }
+    QListWidget* fileList() const { return m_fileList; }
+    QPushButton* okButton() const { return m_okButton; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
+    QLabel* preview() const { return m_preview; }
 
 protected:
     // Enter in the folder list enters the folder instead of pressing the default button.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void OKButton_Click();
-    void CancelButton_Click();
+    void openSelectedDrive();
+    void listFolderPictures();
+    void previewSelectedFile();
+    void acceptFile();
 
     void enterFolderOf(const QListWidgetItem* item);
     void fillFolderList(const std::string& cameFrom);
@@ -51,17 +50,17 @@ private:
     std::optional<std::string> takeSelectedFile();
     void showPreview(const std::string& path);
 
-    QLineEdit* m_txtFile;
-    QListWidget* m_Dir1;
-    QComboBox* m_Drive1;
-    QListWidget* m_File1;
-    QPushButton* m_OKButton;
-    QPushButton* m_CancelButton;
-    QLabel* m_imgPreview;
+    QLineEdit* m_fileNameEdit;
+    QListWidget* m_folderList;
+    QComboBox* m_driveList;
+    QListWidget* m_fileList;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QLabel* m_preview;
     std::string m_folder;
     std::string m_previewedPath;
     std::optional<std::string> m_chosenFile;
 };
 
 // Shows the picture-open dialog modally: the full path of the file chosen, or nothing when cancelled.
-std::optional<std::string> showOpenDg(QWidget* parent);
+std::optional<std::string> showPictureOpenDialog(QWidget* parent);

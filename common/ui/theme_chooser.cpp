@@ -1,0 +1,50 @@
+#include "theme_chooser.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "theme_folders.h"
+
+namespace {
+
+// The dialog's design, in pixels.
+constexpr int kClientWidth = 290;
+constexpr int kClientHeight = 157;
+constexpr int kButtonLeft = 200;
+constexpr int kButtonWidth = 81;
+constexpr int kButtonHeight = 25;
+
+}  // namespace
+
+ThemeChooser::ThemeChooser(const std::string& programFolder, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Choose a theme"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_list = new QListWidget(this);
+    m_list->setGeometry(8, 8, 185, 134);
+    for (const std::string& name : listThemeFolders(programFolder))
+        m_list->addItem(QString::fromStdString(name));
+    m_list->setCurrentRow(-1);
+
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setGeometry(kButtonLeft, 8, kButtonWidth, kButtonHeight);
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setGeometry(kButtonLeft, 40, kButtonWidth, kButtonHeight);
+    setTabOrder(m_list, m_cancelButton);
+    setTabOrder(m_cancelButton, m_okButton);
+
+    connect(m_okButton, &QPushButton::clicked, this, &ThemeChooser::acceptChoice);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &ThemeChooser::acceptChoice);
+}
+
+void ThemeChooser::acceptChoice()
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_chosen = selected.front()->text().toStdString();
+    accept();
+}
