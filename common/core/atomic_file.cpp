@@ -1,51 +1,104 @@
 #include "atomic_file.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-std::optional<std::string> failure(const std::string& path, const QSaveFile& file)
+std::string cannotWrite(const std::string& path, const std::string& reason)
 {
-    return "Cannot write \"" + path + "\": " + file.errorString().toStdString();
+    return "Cannot write \"" + path + "\": " + reason;
 }
 
-// QSaveFile buffers what it is given and commits even when writing its buffer out failed (a full disk, a
-// file size limit), which would rename a short file over the good one: the buffer is flushed and checked
-// first, and a failed file is never committed.
-std::optional<std::string> writeAndCommit(QSaveFile& file, const std::string& path, const std::string& bytes)
+std::string systemReason()
 {
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.flush())
-        return failure(path, file);
-    if (!file.commit())
-        return failure(path, file);
+    return std::strerror(errno);
+}
+
+// Every byte, or why not: a write cut short by a full disk or a file size limit is a failure, never a short file.
+std::optional<std::string> writeAll(int descriptor, const std::string& bytes)
+{
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.data() + written, bytes.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count < 0 ? systemReason() : std::strerror(ENOSPC);
+        written += static_cast<std::size_t>(count);
+    }
     return std::nullopt;
+}
+
+// A new file gets the permissions any file the user makes gets; a replaced one keeps its own.
+mode_t permissionsFor(const std::string& path)
+{
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+struct WriteProblem {
+    std::string reason;
+    bool temporaryMade;
+};
+
+// Writes a temporary file beside the target, then renames it over the target; the temporary file never stays.
+std::optional<WriteProblem> writeThroughTemporary(const std::string& path, const std::string& bytes)
+{
+    std::string temporary = path + ".XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        return WriteProblem{systemReason(), false};
+    std::optional<std::string> problem = writeAll(descriptor, bytes);
+    if (!problem && ::fchmod(descriptor, permissionsFor(path)) != 0)
+        problem = systemReason();
+    if (!problem && ::fsync(descriptor) != 0)
+        problem = systemReason();
+    if (::close(descriptor) != 0 && !problem)
+        problem = systemReason();
+    if (!problem && ::rename(temporary.c_str(), path.c_str()) != 0)
+        problem = systemReason();
+    if (!problem)
+        return std::nullopt;
+    ::unlink(temporary.c_str());
+    return WriteProblem{*problem, true};
 }
 
 }  // namespace
 
 std::optional<std::string> writeFileAtomically(const std::string& path, const std::string& bytes)
 {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file);
-    return writeAndCommit(file, path, bytes);
+    if (const std::optional<WriteProblem> problem = writeThroughTemporary(path, bytes))
+        return cannotWrite(path, problem->reason);
+    return std::nullopt;
 }
 
 std::optional<std::string> writeFileAtomicallyOrInPlace(const std::string& path, const std::string& bytes)
 {
-    QSaveFile file(QString::fromStdString(path));
-    if (file.open(QIODevice::WriteOnly))
-        return writeAndCommit(file, path, bytes);
-    // Only where the temporary file could not even be made, and only over a file that is there already.
-    QFile inPlace(QString::fromStdString(path));
-    if (!inPlace.exists() || !inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return failure(path, file);
-    if (inPlace.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !inPlace.flush())
-        return "Cannot write \"" + path + "\": " + inPlace.errorString().toStdString();
+    const std::optional<WriteProblem> atomic = writeThroughTemporary(path, bytes);
+    if (!atomic)
+        return std::nullopt;
+    // Only where the temporary file could not even be made, and only over a file that is there already: a
+    // write cut short must leave the old file whole.
+    const int descriptor = atomic->temporaryMade ? -1 : ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (descriptor < 0)
+        return cannotWrite(path, atomic->reason);
+    std::optional<std::string> problem = writeAll(descriptor, bytes);
+    if (::close(descriptor) != 0 && !problem)
+        problem = systemReason();
+    if (problem)
+        return cannotWrite(path, *problem);
     return std::nullopt;
 }
 
@@ -53,14 +106,10 @@ std::optional<std::string> writeBitmapAtomically(const std::string& path, const 
 {
     // Qt writes paletted images at 1 or 4 bits; the theme format's readers expect what we always wrote.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file);
-    if (!rgb.save(&file, "BMP"))
-        return "Cannot write \"" + path + "\": the picture could not be encoded";
-    if (!file.flush())
-        return failure(path, file);
-    if (!file.commit())
-        return failure(path, file);
-    return std::nullopt;
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!rgb.save(&buffer, "BMP"))
+        return cannotWrite(path, "the picture could not be encoded");
+    return writeFileAtomically(path, encoded.toStdString());
 }

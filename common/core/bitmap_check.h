@@ -5,9 +5,7 @@
 #include <string>
 #include <string_view>
 
-// The largest width or height of a picture we agree to load, so that a damaged header cannot make us
-// allocate without bound.
-constexpr int kMaxPictureSide = 16384;
+#include "picture_limits.h"
 
 bool looksLikeBitmap(std::string_view bytes);
 

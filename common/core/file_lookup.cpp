@@ -1,16 +1,15 @@
 #include "file_lookup.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "file_system.h"
 
 bool fileExists(const std::string& path)
 {
-    const QString name = QString::fromStdString(path);
-    if (QFileInfo(name).isDir())
-        return false;
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly);
+    return readFileHead(path, 0).has_value();
 }
 
 std::string joinPath(const std::string& folder, const std::string& name)
@@ -23,14 +22,14 @@ std::string joinPath(const std::string& folder, const std::string& name)
 std::string findInFolder(const std::string& folder, const std::string& fileName)
 {
     const std::string exact = joinPath(folder, fileName);
-    if (QFileInfo::exists(QString::fromStdString(exact)))
+    if (isFile(exact) || isFolder(exact))
         return exact;
     const QString wanted = QString::fromStdString(fileName);
-    const QStringList entries =
-        QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return joinPath(folder, entry.toStdString());
+    std::vector<std::string> entries = folderEntries(folder, EntryKind::Files, true);
+    std::sort(entries.begin(), entries.end());
+    for (const std::string& entry : entries) {
+        if (displayName(entry).compare(wanted, Qt::CaseInsensitive) == 0)
+            return joinPath(folder, entry);
     }
     return exact;
 }

@@ -2,12 +2,12 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 
 #include "atomic_file.h"
 #include "bitmap_check.h"
+#include "file_system.h"
 #include "picture_size.h"
 #include "qimage_convert.h"
 #include "wmf_reader.h"
@@ -19,23 +19,19 @@ Result<Surface> failure(const std::string& path, const std::string& reason)
     return Result<Surface>::failure("Cannot load picture \"" + path + "\": " + reason + ".");
 }
 
-bool tooLarge(const PictureSize& size)
-{
-    return size.bytes() > kPictureMemoryBudget;
-}
-
 Result<Surface> decodeWithQt(const std::string& path, QByteArray& bytes, const QByteArray& format, bool bitmap)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(format.isEmpty());
+    // The toolkit's own allocation limit is lower than ours: a picture within our budget must not fail there.
+    reader.setAllocationLimit(static_cast<int>(kPictureMemoryBudget / (1024 * 1024)));
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
-        return failure(path, "the picture is larger than " + std::to_string(kMaxPictureSide) + " pixels a side");
-    if (size.isValid() && tooLarge({size.width(), size.height()}))
-        return failure(path, "the picture of " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
-                                 " pixels would take more memory than any picture of a theme may");
+    if (size.isValid()) {
+        if (std::optional<std::string> problem = pictureLimitProblem({size.width(), size.height()}))
+            return failure(path, *problem);
+    }
     QImage image = reader.read();
     if (image.isNull())
         return failure(path, "not a picture that can be read (" + reader.errorString().toStdString() + ")");
@@ -71,14 +67,12 @@ void widenNarrowChannels(Surface& surface, const ChannelWidths& widths)
 
 Result<Surface> loadPicture(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.exists())
+    if (!isFile(path) && !isFolder(path))
         return failure(path, "the file does not exist");
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(path, file.errorString().toStdString());
-    if (file.size() > kPictureMemoryBudget)
-        return failure(path, "the file is too large");
-    return decodePicture(file.readAll(), path);
+    const Result<std::string> bytes = readFileBytes(path, kPictureMemoryBudget);
+    if (!bytes)
+        return failure(path, bytes.error());
+    return decodePicture(QByteArray::fromStdString(bytes.value()), path);
 }
 
 Result<Surface> decodePicture(const QByteArray& bytes, const std::string& path)
@@ -92,10 +86,10 @@ Result<Surface> decodePicture(const QByteArray& bytes, const std::string& path)
             // Qt loads a truncated bitmap "successfully" with black rows, so the length is checked first.
             if (auto problem = checkBitmap(view))
                 return failure(path, *problem);
-            if (const std::optional<BitmapSize> size = bitmapSize(view); size && tooLarge({size->width, size->rows}))
-                return failure(path, "the bitmap of " + std::to_string(size->width) + " x " +
-                                         std::to_string(size->rows) +
-                                         " pixels would take more memory than any picture of a theme may");
+            if (const std::optional<BitmapSize> size = bitmapSize(view)) {
+                if (std::optional<std::string> problem = pictureLimitProblem({size->width, size->rows}))
+                    return failure(path, *problem);
+            }
             QByteArray copy = bytes;
             Result<Surface> decoded = decodeWithQt(path, copy, "bmp", true);
             if (const std::optional<ChannelWidths> widths = narrowChannelWidths(view); decoded && widths)

@@ -4,31 +4,33 @@
 #include <QImageReader>
 
 #include "bitmap_check.h"
+#include "file_system.h"
 #include "wmf_reader.h"
 
 namespace {
 
 // Every header we read from lies in the first bytes of its file.
-constexpr qint64 kHeaderBytes = 64;
+constexpr std::size_t kHeaderBytes = 64;
 
 }  // namespace
 
 std::optional<PictureSize> pictureSizeOfFile(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<std::string> head = readFileHead(path, kHeaderBytes);
+    if (!head)
         return std::nullopt;
-    const QByteArray head = file.read(kHeaderBytes);
-    const std::string_view bytes(head.constData(), static_cast<std::size_t>(head.size()));
-    if (looksLikeBitmap(bytes)) {
-        const std::optional<BitmapSize> size = bitmapSize(bytes);
+    if (looksLikeBitmap(*head)) {
+        const std::optional<BitmapSize> size = bitmapSize(*head);
         if (!size)
             return std::nullopt;
         return PictureSize{size->width, size->rows};
     }
-    if (looksLikeMetafile(bytes))
-        return placeableMetafileSize(bytes);
-    file.seek(0);
+    if (looksLikeMetafile(*head))
+        return placeableMetafileSize(*head);
+    // Other formats keep their size deeper in the file, where only the toolkit's readers know to look.
+    QFile file;
+    if (!openForReading(file, path))
+        return std::nullopt;
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();

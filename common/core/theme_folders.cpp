@@ -1,18 +1,17 @@
 #include "theme_folders.h"
 
-#include <QDir>
+#include <QString>
 
 #include <algorithm>
 
+#include "file_system.h"
 #include "natural_order.h"
 
 std::vector<std::string> listThemeFolders(const std::string& programFolder)
 {
-    QStringList names = QDir(QString::fromStdString(programFolder)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    std::sort(names.begin(), names.end(), naturallyBefore);
-
-    std::vector<std::string> folders;
-    for (const QString& name : names)
-        folders.push_back(name.toStdString());
+    std::vector<std::string> folders = folderEntries(programFolder, EntryKind::Folders);
+    std::sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) {
+        return naturallyBefore(displayName(a), displayName(b));
+    });
     return folders;
 }

@@ -122,8 +122,8 @@ std::optional<std::string> checkPictureBudget(const std::string& folder, const T
             total += std::min(size->bytes(), kPictureMemoryBudget + 1);
         // The picture that breaks the budget is named: it is usually the one whose header claims a huge size.
         if (total > kPictureMemoryBudget)
-            return "with \"" + path + "\" its pictures would take more than the " +
-                   std::to_string(kPictureMemoryBudget / (1024 * 1024)) + " MiB of memory a theme may take";
+            return "with \"" + path + "\" its pictures would take more than the " + pictureBudgetText() +
+                   " of memory a theme may take";
     }
     return std::nullopt;
 }

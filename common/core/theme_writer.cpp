@@ -1,9 +1,8 @@
 #include "theme_writer.h"
 
-#include <QDir>
-
 #include "atomic_file.h"
 #include "file_lookup.h"
+#include "file_system.h"
 #include "picture_file.h"
 #include "records.h"
 #include "theme_files.h"
@@ -41,8 +40,8 @@ private:
 
 std::vector<std::string> writeThemePackage(const std::string& folder, const ThemePackage& package)
 {
-    if (!QDir().mkpath(QString::fromStdString(folder)))
-        return {"Cannot create the theme folder \"" + folder + "\"."};
+    if (const std::optional<std::string> problem = makeFolders(folder))
+        return {"Cannot create the theme folder \"" + folder + "\": " + *problem};
 
     PackageWriter writer(folder);
     std::string positions;

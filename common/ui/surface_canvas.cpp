@@ -28,6 +28,16 @@ int buttonNumber(Qt::MouseButton button)
     }
 }
 
+int buttonsHeld(Qt::MouseButtons buttons)
+{
+    int held = 0;
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (buttons.testFlag(button))
+            held |= buttonNumber(button);
+    }
+    return held;
+}
+
 void SurfaceCanvas::setCanvasSize(int width, int height)
 {
     setFixedSize(width, height);
@@ -90,7 +100,7 @@ void SurfaceCanvas::mousePressEvent(QMouseEvent* event)
 
 void SurfaceCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    emit mouseMoved(event->position().x(), event->position().y());
+    emit mouseMoved(event->position().x(), event->position().y(), buttonsHeld(event->buttons()));
 }
 
 void SurfaceCanvas::mouseReleaseEvent(QMouseEvent* event)

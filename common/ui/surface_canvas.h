@@ -26,7 +26,8 @@ public:
 
 signals:
     void mousePressed(int button, double x, double y);
-    void mouseMoved(double x, double y);
+    // `buttons`: the mouse buttons held during the move, an OR of their codes.
+    void mouseMoved(double x, double y, int buttons);
     void mouseReleased(int button, double x, double y);
 
 protected:
@@ -42,3 +43,6 @@ private:
 
 // The handlers' code of a Qt mouse button (see mouse_buttons.h); 0 for any other.
 int buttonNumber(Qt::MouseButton button);
+
+// The codes of the buttons held, ORed together; 0 when none of the three is.
+int buttonsHeld(Qt::MouseButtons buttons);

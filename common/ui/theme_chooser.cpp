@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "file_system.h"
 #include "theme_folders.h"
 
 namespace {
@@ -13,6 +14,8 @@ constexpr int kClientHeight = 157;
 constexpr int kButtonLeft = 200;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 25;
+// The folder's name as the file system's bytes: the shown text may not lead back to it.
+constexpr int kFolderNameRole = Qt::UserRole;
 
 }  // namespace
 
@@ -23,8 +26,10 @@ ThemeChooser::ThemeChooser(const std::string& programFolder, QWidget* parent) : 
 
     m_list = new QListWidget(this);
     m_list->setGeometry(8, 8, 185, 134);
-    for (const std::string& name : listThemeFolders(programFolder))
-        m_list->addItem(QString::fromStdString(name));
+    for (const std::string& name : listThemeFolders(programFolder)) {
+        auto* entry = new QListWidgetItem(displayName(name), m_list);
+        entry->setData(kFolderNameRole, QByteArray::fromStdString(name));
+    }
     m_list->setCurrentRow(-1);
 
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -45,6 +50,6 @@ void ThemeChooser::acceptChoice()
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty())
         return;
-    m_chosen = selected.front()->text().toStdString();
+    m_chosen = selected.front()->data(kFolderNameRole).toByteArray().toStdString();
     accept();
 }

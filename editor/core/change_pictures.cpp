@@ -3,10 +3,15 @@
 #include "ask_for_picture.h"
 #include "derived_pictures.h"
 #include "workspace.h"
+#include "workspace_limits.h"
 
 bool changeObjectPicture(Workspace& workspace, int index, Prompts& prompts)
 {
-    std::optional<Surface> picture = askForPicture(prompts);
+    std::optional<Surface> picture = askForPicture(prompts, [&](const PictureSize& size) {
+        WorkspacePictureSizes sizes = pictureSizesOf(workspace);
+        sizes.setObjectPicture(index, size);
+        return themePicturesLimitProblem(sizes.all());
+    });
     if (!picture)
         return false;
     workspace.objects[static_cast<std::size_t>(index)].picture = std::move(*picture);
@@ -17,7 +22,11 @@ bool changeObjectPicture(Workspace& workspace, int index, Prompts& prompts)
 
 bool changeBackground(Workspace& workspace, Prompts& prompts)
 {
-    std::optional<Surface> picture = askForPicture(prompts);
+    std::optional<Surface> picture = askForPicture(prompts, [&](const PictureSize& size) {
+        WorkspacePictureSizes sizes = pictureSizesOf(workspace);
+        sizes.background = size;
+        return themePicturesLimitProblem(sizes.all());
+    });
     if (!picture)
         return false;
     workspace.background = std::move(*picture);
@@ -28,7 +37,12 @@ bool changeBackground(Workspace& workspace, Prompts& prompts)
 
 bool changeContainer(Workspace& workspace, Prompts& prompts)
 {
-    std::optional<Surface> picture = askForPicture(prompts);
+    std::optional<Surface> picture = askForPicture(prompts, [&](const PictureSize& size) {
+        WorkspacePictureSizes sizes = pictureSizesOf(workspace);
+        sizes.box = size;
+        sizes.boxMask = size;
+        return themePicturesLimitProblem(sizes.all());
+    });
     if (!picture)
         return false;
     workspace.box = std::move(*picture);

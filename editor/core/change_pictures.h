@@ -4,7 +4,8 @@ class Prompts;
 struct Workspace;
 
 // The commands that give the theme a new picture through the picture-open dialog. Each returns true when the
-// workspace changed; a cancelled dialog or an unreadable file changes nothing.
+// workspace changed; a cancelled dialog, an unreadable file, or a picture that would put the theme's pictures past
+// the limits every reader of a theme keeps (its default tube included) changes nothing.
 
 // Object `index` gets the chosen picture, a default tube sized for it and a mask derived from it. Positions
 // stay as they are.

@@ -5,6 +5,7 @@
 #include "editor_frame.h"
 #include "editor_layout.h"
 #include "editor_view.h"
+#include "file_lookup.h"
 #include "object_commands.h"
 #include "prompts.h"
 #include "pump.h"
@@ -12,17 +13,27 @@
 #include "theme_description_rules.h"
 #include "theme_files.h"
 #include "theme_reader.h"
+#include "workspace_limits.h"
 #include "workspace_loading.h"
 
+namespace {
+
+// A failed save names this many files at most, so that its message fits on the screen.
+constexpr std::size_t kMostFailuresNamed = 10;
+
+}  // namespace
+
 Editor::Editor(std::string programFolder, EditorServices services)
-    : m_programFolder(std::move(programFolder)), m_services(services)
+    : m_programFolder(std::move(programFolder)),
+      m_services(services),
+      m_prompts(services.prompts, [this] { endDrag(); })
 {
 }
 
 void Editor::start()
 {
-    if (!loadTheme(ThemeFiles::kDefaultTheme))
-        takeTheme(starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
+    std::optional<ThemePackage> theme = readTheme(ThemeFiles::kDefaultTheme, true);
+    takeTheme(theme ? std::move(*theme) : starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
     m_workspace.showBox = true;
     // The theme at start-up gets fresh tubes and masks made from its pictures, whatever its files held.
     for (int i = 0; i < m_workspace.objectCount(); ++i) {
@@ -39,24 +50,36 @@ void Editor::start()
 
 bool Editor::loadTheme(const std::string& name)
 {
-    ThemeReadResult result = readThemePackage(m_programFolder, name);
-    if (!result) {
-        const bool starting = !m_rendering;
-        m_services.prompts.message("Theme not loaded",
-                                   "The theme folder \"" + themeFolder(m_programFolder, name) +
-                                       "\" cannot be loaded.\r\n" + result.error().message + "\r\n" +
-                                       (starting ? "The editor starts with a theme of its own."
-                                                 : "The theme you are editing stays as it was."),
-                                   MessageIcon::Exclamation);
+    endDrag();
+    std::optional<ThemePackage> package = readTheme(name, false);
+    if (!package)
         return false;
-    }
-    takeTheme(std::move(result.value()));
+    takeTheme(std::move(*package));
     return true;
+}
+
+std::optional<ThemePackage> Editor::readTheme(const std::string& name, bool starting)
+{
+    const std::string folder = themeFolder(m_programFolder, name);
+    ThemeReadResult result = readThemePackage(m_programFolder, name);
+    std::string problem = result ? std::string() : result.error().message;
+    // A later load keeps object 1 of the theme before; at start-up there is none, and nothing to edit.
+    if (result && starting && result.value().objects.empty())
+        problem = "\"" + findInFolder(folder, ThemeFiles::kPositions) + "\" holds no objects.";
+    if (problem.empty())
+        return std::move(result.value());
+    m_prompts.message(
+        "Theme not loaded",
+        "The theme folder \"" + folder + "\" cannot be loaded.\r\n" + problem + "\r\n" +
+            (starting ? "The editor starts with a theme of its own." : "The theme you are editing stays as it was."),
+        MessageIcon::Exclamation);
+    return std::nullopt;
 }
 
 void Editor::takeTheme(ThemePackage package)
 {
     applyThemePackage(m_workspace, std::move(package));
+    m_services.view.setCanvasSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
     rebuildObjectList(m_list, m_workspace.objectCount());
     selectObject(0);
     setListPanelHeight();
@@ -87,6 +110,7 @@ void Editor::windowClosing()
 
 void Editor::newTheme()
 {
+    endDrag();
     ::newTheme(m_workspace, m_list);
     m_services.view.showObjectList();
     m_services.view.showCurrentObject();
@@ -94,7 +118,7 @@ void Editor::newTheme()
 
 void Editor::newObject()
 {
-    if (!::newObject(m_workspace, m_list, m_services.prompts))
+    if (!::newObject(m_workspace, m_list, m_prompts))
         return;
     setListPanelHeight();
     m_services.view.showObjectList();
@@ -103,22 +127,32 @@ void Editor::newObject()
 void Editor::loadChosenTheme()
 {
     // Cancel keeps the workspace as it is, unsaved edits and all.
-    const std::optional<std::string> chosen = m_services.prompts.chooseTheme(m_programFolder);
-    if (chosen && loadTheme(*chosen))
-        m_workspace.themeName = *chosen;
+    const std::optional<std::string> chosen = m_prompts.chooseTheme(m_programFolder);
+    if (!chosen || !loadTheme(*chosen))
+        return;
+    m_workspace.themeName = *chosen;
+    const ClientSize client = startupClientSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
+    m_services.view.growClientSize(client.width, client.height);
 }
 
 void Editor::saveTheme()
 {
-    const std::optional<ThemeDescription> entered = m_services.prompts.describeTheme();
+    if (const std::optional<std::string> problem = themePicturesLimitProblem(pictureSizesOf(m_workspace).all())) {
+        m_prompts.message(
+            "Theme not saved",
+            "The theme cannot be saved: " + *problem + ", and neither program could load it.\r\nNothing was written.",
+            MessageIcon::Exclamation);
+        return;
+    }
+    const std::optional<ThemeDescription> entered = m_prompts.describeTheme();
     if (!entered || entered->dateLine.empty()) {
-        m_services.prompts.message("", "Save aborted", MessageIcon::None);
+        m_prompts.message("", "Save aborted", MessageIcon::None);
         return;
     }
     // The dialog refuses such entries already; nothing may reach the disk that would write outside the
     // program folder or corrupt a record, whoever answered the dialog.
     if (const std::optional<std::string> problem = themeDescriptionProblem(*entered)) {
-        m_services.prompts.message("Theme not saved", *problem + "\r\nNothing was written.", MessageIcon::Exclamation);
+        m_prompts.message("Theme not saved", *problem + "\r\nNothing was written.", MessageIcon::Exclamation);
         return;
     }
     m_workspace.themeName = entered->name;
@@ -127,9 +161,11 @@ void Editor::saveTheme()
         return;
     std::string text =
         "The theme \"" + entered->name + "\" was not saved completely. These files could not be written:";
-    for (const std::string& failure : failures)
-        text += "\r\n" + failure;
-    m_services.prompts.message("Theme not saved completely", text, MessageIcon::Exclamation);
+    for (std::size_t i = 0; i < failures.size() && i < kMostFailuresNamed; ++i)
+        text += "\r\n" + failures[i];
+    if (failures.size() > kMostFailuresNamed)
+        text += "\r\nand " + std::to_string(failures.size() - kMostFailuresNamed) + " more.";
+    m_prompts.message("Theme not saved completely", text, MessageIcon::Exclamation);
 }
 
 void Editor::quit()
@@ -140,13 +176,13 @@ void Editor::quit()
 
 void Editor::changeBackground()
 {
-    if (::changeBackground(m_workspace, m_services.prompts))
+    if (::changeBackground(m_workspace, m_prompts))
         m_services.view.setCanvasSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
 }
 
 void Editor::changeContainer()
 {
-    ::changeContainer(m_workspace, m_services.prompts);
+    ::changeContainer(m_workspace, m_prompts);
 }
 
 void Editor::toggleShowBox()
@@ -163,7 +199,7 @@ void Editor::chooseObject(int row)
 
 void Editor::changeObjectPicture(int row)
 {
-    if (row < 0 || row >= m_workspace.objectCount() || !::changeObjectPicture(m_workspace, row, m_services.prompts))
+    if (row < 0 || row >= m_workspace.objectCount() || !::changeObjectPicture(m_workspace, row, m_prompts))
         return;
     m_services.view.showObjectList();
     markAndSelect(row);
@@ -179,19 +215,28 @@ void Editor::canvasPressed(int button, double x, double y)
     m_drag.press(m_workspace, button, x, y);
 }
 
-void Editor::canvasMoved(double x, double y)
+void Editor::canvasMoved(double x, double y, int buttonsHeld)
 {
+    // A move with no button down means the release went elsewhere (to a dialog, another window): the drag ends
+    // as the release would have ended it.
+    if (buttonsHeld == 0) {
+        endDrag();
+        return;
+    }
     if (m_drag.move(m_workspace, x, y) != DragMove::Object)
         return;
-    const int current = m_workspace.currentObject;
-    m_list.labels[static_cast<std::size_t>(current)] = {std::to_string(m_workspace.objectX[current]),
-                                                        std::to_string(m_workspace.objectY[current])};
-    m_services.view.showRowLabels(current);
+    m_services.view.showRowLabels(m_workspace.currentObject);
 }
 
 void Editor::canvasReleased()
 {
     m_drag.release(m_workspace);
+}
+
+void Editor::endDrag()
+{
+    if (m_drag.buttonHeld)
+        canvasReleased();
 }
 
 void Editor::selectObject(int index)
@@ -208,5 +253,5 @@ void Editor::markAndSelect(int index)
 
 void Editor::setListPanelHeight()
 {
-    m_list.panelHeight = listPanelHeight(m_list.rows(), m_services.view.twipsPerPixelY());
+    m_list.panelHeight = listPanelHeight(m_list.rows, m_services.view.twipsPerPixelY());
 }

@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include <optional>
+
 #include "canvas_drag.h"
+#include "hooked_prompts.h"
 #include "object_list.h"
 #include "surface.h"
 #include "workspace.h"
@@ -35,12 +38,14 @@ public:
     void windowClosing();
 
     // Reads theme `name` into the workspace, whole or not at all; a theme that cannot be loaded is reported and
-    // the workspace keeps what it had. False when it was not loaded.
+    // the workspace keeps what it had. The canvas takes the size of the theme's background. False when it was not
+    // loaded.
     bool loadTheme(const std::string& name);
 
     // Save Theme: the description dialog, then the workspace written as a theme folder beside the program.
-    // Cancel, or an empty date line, ends it with "Save aborted" before anything is written; a file that could
-    // not be written is reported, all of them in one message.
+    // A workspace whose pictures break the readers' limits is refused before the dialog; Cancel, or an empty date
+    // line, ends it with "Save aborted" before anything is written; files that could not be written are
+    // reported in one message.
     void saveTheme();
 
     // The menu.
@@ -59,9 +64,10 @@ public:
     // A click on a row's thumbnail: that object gets a new picture.
     void changeObjectPicture(int row);
 
-    // The canvas's pointer, in canvas pixels.
+    // The canvas's pointer, in canvas pixels; `buttonsHeld` is the mouse buttons down during a move, as an OR of
+    // their codes.
     void canvasPressed(int button, double x, double y);
-    void canvasMoved(double x, double y);
+    void canvasMoved(double x, double y, int buttonsHeld);
     void canvasReleased();
 
     const Workspace& workspace() const { return m_workspace; }
@@ -71,13 +77,20 @@ public:
     int framesShown() const { return m_framesShown; }
 
 private:
+    // The theme, or nothing when it cannot be loaded: the user is then told why, and what the editor goes on with.
+    std::optional<ThemePackage> readTheme(const std::string& name, bool atStartUp);
     void takeTheme(ThemePackage package);
+    // A drag lasts from a press to its release; when the release cannot come (a dialog took the pointer, the
+    // workspace was replaced), the drag ends as if it had.
+    void endDrag();
     void selectObject(int index);
     void markAndSelect(int index);
     void setListPanelHeight();
 
     std::string m_programFolder;
     EditorServices m_services;
+    // Every dialog goes through these, so that a dialog opening ends a drag.
+    HookedPrompts m_prompts;
     Workspace m_workspace;
     ObjectList m_list;
     CanvasDrag m_drag;

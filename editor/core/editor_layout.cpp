@@ -8,6 +8,7 @@ namespace {
 constexpr int kClientMargin = 10;
 constexpr int kObjectPanelExtra = 40;
 constexpr int kListPanelGap = 5;
+constexpr int kLeastVisibleRows = 3;
 
 // The first row, in twips; every further row sits one option height plus 100 twips lower.
 constexpr int kRowTop = 360;
@@ -32,6 +33,12 @@ ClientSize startupClientSize(int canvasWidth, int canvasHeight)
     return {kCanvasLeft + canvasWidth + kClientMargin, kCanvasTop + canvasHeight + kClientMargin};
 }
 
+ClientSize canvasAreaSize(int clientWidth, int clientHeight)
+{
+    return {std::max(0, clientWidth - kCanvasLeft - kClientMargin),
+            std::max(0, clientHeight - kCanvasTop - kClientMargin)};
+}
+
 int objectPanelHeight(int tubePreviewHeight)
 {
     return tubePreviewHeight + kObjectPanelExtra;
@@ -47,14 +54,25 @@ double listRowsHeight(int rows, double twipsPerPixelY)
     return (kRowTop + (kRowGap + kOptionHeight) * rows) / twipsPerPixelY;
 }
 
-ListPanelPlace placeListPanel(int clientHeight, double panelHeight, int objectPanelBottom)
+double leastListPanelHeight(int rows, double twipsPerPixelY)
+{
+    return listPanelHeight(std::min(rows, kLeastVisibleRows), twipsPerPixelY);
+}
+
+int leftColumnHeight(int objectPanelBottom, double leastListHeight)
+{
+    return objectPanelBottom + kListPanelGap + static_cast<int>(std::ceil(leastListHeight)) + kListPanelGap;
+}
+
+ListPanelPlace placeListPanel(int clientHeight, double panelHeight, int objectPanelBottom, double leastHeight)
 {
     const int height = static_cast<int>(std::lround(panelHeight));
     const int top = clientHeight - height - kListPanelGap;
     const int highest = objectPanelBottom + kListPanelGap;
     if (top >= highest)
         return {top, height};
-    return {highest, std::max(0, clientHeight - kListPanelGap - highest)};
+    const int least = static_cast<int>(std::ceil(leastHeight));
+    return {highest, std::max(least, clientHeight - kListPanelGap - highest)};
 }
 
 ListRowGeometry listRowGeometry(int row)

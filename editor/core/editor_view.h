@@ -7,10 +7,12 @@ class EditorView {
 public:
     virtual ~EditorView() = default;
 
-    // The canvas takes a new size: only a new background changes it.
+    // The canvas takes a new size: a new background, or a theme loaded.
     virtual void setCanvasSize(int width, int height) = 0;
-    // The window's client area below its menu bar, set once at start-up.
+    // The window's client area below its menu bar, set at start-up; the window stays within the screen.
     virtual void setClientSize(int width, int height) = 0;
+    // The client area grows to at least this size, within the screen; it never shrinks.
+    virtual void growClientSize(int width, int height) = 0;
     // Copies the frame to the canvas and repaints it now.
     virtual void present(const Surface& frame) = 0;
     // Rows were added or removed, or an object got a new picture: the rows are shown afresh from the list.

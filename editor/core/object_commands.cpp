@@ -4,6 +4,7 @@
 #include "prompts.h"
 #include "theme_files.h"
 #include "workspace.h"
+#include "workspace_limits.h"
 
 bool newObject(Workspace& workspace, ObjectList& list, Prompts& prompts)
 {
@@ -14,8 +15,16 @@ bool newObject(Workspace& workspace, ObjectList& list, Prompts& prompts)
                         MessageIcon::Exclamation);
         return false;
     }
+    WorkspacePictureSizes sizes = pictureSizesOf(workspace);
+    sizes.objects.push_back(sizes.objects.front());
+    if (const std::optional<std::string> problem = themePicturesLimitProblem(sizes.all())) {
+        prompts.message("New Object",
+                        "No object can be added: " + *problem + ", and neither program could load the theme.",
+                        MessageIcon::Exclamation);
+        return false;
+    }
     workspace.objects.push_back(workspace.objects.front());
-    addListRow(list);
+    ++list.rows;
     return true;
 }
 

@@ -8,18 +8,12 @@ std::string rowCaption(int row)
 void rebuildObjectList(ObjectList& list, int objectCount)
 {
     trimListToFirstRow(list);
-    while (list.rows() < objectCount)
-        addListRow(list);
-}
-
-void addListRow(ObjectList& list)
-{
-    list.labels.push_back(list.labels.front());
+    list.rows = objectCount;
 }
 
 void trimListToFirstRow(ObjectList& list)
 {
-    list.labels.resize(1);
+    list.rows = 1;
     if (list.marked && *list.marked > 0)
         list.marked.reset();
 }

@@ -1,11 +1,12 @@
 #include "picture_browser.h"
 
-#include <QDir>
+#include <QString>
 #include <QStringList>
 
 #include <algorithm>
 #include <set>
 
+#include "file_system.h"
 #include "natural_order.h"
 
 namespace {
@@ -21,21 +22,15 @@ const QStringList& pictureExtensions()
     return extensions;
 }
 
-std::vector<std::string> sortedNames(const std::string& folder, QDir::Filters filters)
+std::vector<std::string> sortedNames(const std::string& folder, EntryKind kind)
 {
     if (folder.empty())
         return {};
-    QStringList names = QDir(QString::fromStdString(folder)).entryList(filters, QDir::NoSort);
-    std::sort(names.begin(), names.end(), naturallyBefore);
-    std::vector<std::string> result;
-    for (const QString& name : names)
-        result.push_back(name.toStdString());
-    return result;
-}
-
-std::string cleanPath(const std::string& path)
-{
-    return QDir::cleanPath(QString::fromStdString(path)).toStdString();
+    std::vector<std::string> names = folderEntries(folder, kind);
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return naturallyBefore(displayName(a), displayName(b));
+    });
+    return names;
 }
 
 bool liesIn(const std::string& path, const std::string& folder)
@@ -75,7 +70,7 @@ bool matchesPicturePattern(const std::string& fileName)
 
 std::vector<std::string> listPictureFiles(const std::string& folder)
 {
-    std::vector<std::string> files = sortedNames(folder, QDir::Files);
+    std::vector<std::string> files = sortedNames(folder, EntryKind::Files);
     files.erase(std::remove_if(files.begin(), files.end(),
                                [](const std::string& name) { return !matchesPicturePattern(name); }),
                 files.end());
@@ -84,7 +79,7 @@ std::vector<std::string> listPictureFiles(const std::string& folder)
 
 std::vector<std::string> listSubfolders(const std::string& folder)
 {
-    return sortedNames(folder, QDir::Dirs | QDir::NoDotAndDotDot);
+    return sortedNames(folder, EntryKind::Folders);
 }
 
 std::string chosenFilePath(const std::string& folder, const std::string& fileName)
@@ -107,8 +102,10 @@ std::vector<std::string> pickableDrives(const std::vector<MountedVolume>& mounte
 {
     std::vector<std::string> drives;
     const auto add = [&](const std::string& path) {
+        if (path.empty())
+            return;
         const std::string clean = cleanPath(path);
-        if (!clean.empty() && std::find(drives.begin(), drives.end(), clean) == drives.end())
+        if (std::find(drives.begin(), drives.end(), clean) == drives.end())
             drives.push_back(clean);
     };
     add("/");

@@ -10,6 +10,6 @@ constexpr int kMaxDescriptionLength = 255;
 
 // Why the entries of the theme description dialog cannot be saved, or nothing when they can. The name becomes a
 // folder directly under the program folder, also where themes are shared with Windows: it may not be empty,
-// "." or "..", end in a blank or a dot, or hold a control character or any of < > : " / \ | ? *. The
-// description and the date line are written as quoted records, which cannot hold a double quote.
+// "." or "..", be longer than 255 bytes, end in a blank or a dot, or hold a control character or any of < > : " / \ | ?
+// *. The description and the date line are written as quoted records, which cannot hold a double quote.
 std::optional<std::string> themeDescriptionProblem(const ThemeDescription& description);

@@ -63,8 +63,11 @@ void applyThemePackage(Workspace& workspace, ThemePackage package)
         workspace.objects.push_back(
             {std::move(object.picture), std::move(object.mask), std::move(object.tube), std::move(object.tubeMask)});
     }
-    if (package.background)
+    if (package.background) {
         workspace.background = std::move(*package.background);
+        workspace.canvasWidth = workspace.background.width();
+        workspace.canvasHeight = workspace.background.height();
+    }
     workspace.boxX = package.boxX;
     workspace.boxY = package.boxY;
     workspace.box = std::move(package.boxPicture);

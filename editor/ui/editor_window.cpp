@@ -1,8 +1,11 @@
 #include "editor_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <algorithm>
 
 #include "current_object_panel.h"
 #include "editor_layout.h"
@@ -39,9 +42,14 @@ EditorWindow::EditorWindow(const std::string& programFolder, EditorWindowService
     m_currentObjectPanel = new CurrentObjectPanel(client);
     m_currentObjectPanel->setGeometry(kPanelLeft, kObjectPanelTop, kPanelWidth, objectPanelHeight(0));
     m_objectListPanel = new ObjectListPanel(client);
-    m_canvas = new SurfaceCanvas(client);
-    m_canvas->move(kCanvasLeft, kCanvasTop);
+    // A canvas larger than the window scrolls; the canvas reports the pointer in its own pixels wherever it is
+    // scrolled to.
+    m_canvasArea = new QScrollArea(client);
+    m_canvasArea->setFrameShape(QFrame::NoFrame);
+    m_canvasArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_canvas = new SurfaceCanvas;
     m_canvas->setCanvasSize(kInitialCanvasWidth, kInitialCanvasHeight);
+    m_canvasArea->setWidget(m_canvas);
     buildMenus();
     connectControls();
 }
@@ -98,7 +106,8 @@ void EditorWindow::connectControls()
             [this](int row) { m_editor->changeObjectPicture(row); });
     connect(m_canvas, &SurfaceCanvas::mousePressed, this,
             [this](int button, double x, double y) { m_editor->canvasPressed(button, x, y); });
-    connect(m_canvas, &SurfaceCanvas::mouseMoved, this, [this](double x, double y) { m_editor->canvasMoved(x, y); });
+    connect(m_canvas, &SurfaceCanvas::mouseMoved, this,
+            [this](double x, double y, int buttons) { m_editor->canvasMoved(x, y, buttons); });
     connect(m_canvas, &SurfaceCanvas::mouseReleased, this, [this](int, double, double) { m_editor->canvasReleased(); });
 }
 
@@ -116,7 +125,28 @@ void EditorWindow::setCanvasSize(int width, int height)
 
 void EditorWindow::setClientSize(int width, int height)
 {
-    resize(width, height + menuBar()->sizeHint().height());
+    const QSize most = largestClientSize();
+    resize(std::min(width, most.width()), std::min(height, most.height()) + menuBar()->sizeHint().height());
+}
+
+void EditorWindow::growClientSize(int width, int height)
+{
+    setClientSize(std::max(width, this->width()), std::max(height, clientHeight()));
+}
+
+int EditorWindow::clientHeight() const
+{
+    return height() - menuBar()->sizeHint().height();
+}
+
+QSize EditorWindow::largestClientSize() const
+{
+    const QScreen* shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!shownOn)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The frame's size is known once the window manager has framed the window; until then it counts as none.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return shownOn->availableGeometry().size() - frame - QSize(0, menuBar()->sizeHint().height());
 }
 
 void EditorWindow::present(const Surface& frame)
@@ -132,7 +162,7 @@ void EditorWindow::showObjectList()
 
 void EditorWindow::showRowLabels(int row)
 {
-    m_objectListPanel->showLabels(m_editor->objectList(), row);
+    m_objectListPanel->showLabels(m_editor->workspace(), row);
 }
 
 void EditorWindow::showCurrentObject()
@@ -162,9 +192,18 @@ void EditorWindow::layOutPanels()
 {
     const int panelHeight = objectPanelHeight(m_currentObjectPanel->tubeView()->height());
     m_currentObjectPanel->setGeometry(kPanelLeft, kObjectPanelTop, kPanelWidth, panelHeight);
+    const int objectPanelBottom = kObjectPanelTop + panelHeight;
+    const double leastListHeight = leastListPanelHeight(m_editor->objectList().rows, twipsPerPixelY());
+    // The list never shrinks below its least height: the window grows to make room, and no smaller than that.
+    const int neededHeight = leftColumnHeight(objectPanelBottom, leastListHeight);
+    setMinimumHeight(neededHeight + menuBar()->sizeHint().height());
+    if (clientHeight() < neededHeight)
+        growClientSize(width(), neededHeight);
     const ListPanelPlace place =
-        placeListPanel(centralWidget()->height(), m_editor->objectList().panelHeight, kObjectPanelTop + panelHeight);
+        placeListPanel(clientHeight(), m_editor->objectList().panelHeight, objectPanelBottom, leastListHeight);
     m_objectListPanel->setGeometry(kPanelLeft, place.top, kPanelWidth, place.height);
+    const ClientSize area = canvasAreaSize(width(), clientHeight());
+    m_canvasArea->setGeometry(kCanvasLeft, kCanvasTop, area.width, area.height);
 }
 
 void EditorWindow::resizeEvent(QResizeEvent* event)

@@ -9,6 +9,7 @@
 class CurrentObjectPanel;
 class ObjectListPanel;
 class QAction;
+class QScrollArea;
 class SurfaceCanvas;
 
 // What the editor's window needs from outside; the program passes the real ones, tests their own.
@@ -30,12 +31,14 @@ public:
 
     Editor& editor() { return *m_editor; }
     SurfaceCanvas* canvas() const { return m_canvas; }
+    QScrollArea* canvasArea() const { return m_canvasArea; }
     CurrentObjectPanel* currentObjectPanel() const { return m_currentObjectPanel; }
     ObjectListPanel* objectListPanel() const { return m_objectListPanel; }
     QAction* action(const QString& objectName) const;
 
     void setCanvasSize(int width, int height) override;
     void setClientSize(int width, int height) override;
+    void growClientSize(int width, int height) override;
     void present(const Surface& frame) override;
     void showObjectList() override;
     void showRowLabels(int row) override;
@@ -54,12 +57,16 @@ private:
     void connectControls();
     // Runs whenever the tube preview, the list or the window's size changes.
     void layOutPanels();
+    int clientHeight() const;
+    // The largest client area that keeps the whole window within the screen's available area.
+    QSize largestClientSize() const;
 
     std::unique_ptr<Prompts> m_ownPrompts;
     std::unique_ptr<Editor> m_editor;
 
     CurrentObjectPanel* m_currentObjectPanel;
     ObjectListPanel* m_objectListPanel;
+    QScrollArea* m_canvasArea;
     SurfaceCanvas* m_canvas;
     QAction* m_showBoxAction = nullptr;
 };

@@ -41,28 +41,27 @@ ObjectListPanel::ObjectListPanel(QWidget* parent) : QFrame(parent)
 
 void ObjectListPanel::showRows(const ObjectList& list, const Workspace& workspace, double twipsPerPixel)
 {
-    while (rowCount() > list.rows())
+    while (rowCount() > list.rows)
         removeLastRow();
-    while (rowCount() < list.rows())
+    while (rowCount() < list.rows)
         addRow(twipsPerPixel);
     for (int row = 0; row < rowCount(); ++row) {
         thumbnail(row)->showPicture(workspace.objects[static_cast<std::size_t>(row)].picture);
-        showLabels(list, row);
+        showLabels(workspace, row);
     }
     showMark(list);
 
     m_xCaption->setGeometry(pixels(xCaptionGeometry(), twipsPerPixel));
     m_yCaption->setGeometry(pixels(yCaptionGeometry(), twipsPerPixel));
-    const int contentHeight = static_cast<int>(std::ceil(listRowsHeight(list.rows(), twipsPerPixel)));
+    const int contentHeight = static_cast<int>(std::ceil(listRowsHeight(list.rows, twipsPerPixel)));
     const int contentWidth = pixels(listRowGeometry(0).yLabel, twipsPerPixel).right() + 2;
     m_rowsWidget->resize(contentWidth, contentHeight);
 }
 
-void ObjectListPanel::showLabels(const ObjectList& list, int row)
+void ObjectListPanel::showLabels(const Workspace& workspace, int row)
 {
-    const RowLabels& labels = list.labels[static_cast<std::size_t>(row)];
-    xLabel(row)->setText(QString::fromStdString(labels.x));
-    yLabel(row)->setText(QString::fromStdString(labels.y));
+    xLabel(row)->setText(QString::number(workspace.objectX[static_cast<std::size_t>(row)]));
+    yLabel(row)->setText(QString::number(workspace.objectY[static_cast<std::size_t>(row)]));
 }
 
 void ObjectListPanel::showMark(const ObjectList& list)

@@ -19,7 +19,7 @@ public:
 
     // Makes the rows match the list: their number, captions, thumbnails, labels and the mark.
     void showRows(const ObjectList& list, const Workspace& workspace, double twipsPerPixel);
-    void showLabels(const ObjectList& list, int row);
+    void showLabels(const Workspace& workspace, int row);
     void showMark(const ObjectList& list);
 
     int rowCount() const { return static_cast<int>(m_rows.size()); }

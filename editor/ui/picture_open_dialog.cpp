@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QStorageInfo>
 
 #include "editor_layout.h"
+#include "file_system.h"
 #include "picture_browser.h"
 #include "picture_file.h"
 #include "qimage_convert.h"
@@ -33,8 +33,11 @@ QRect pixelRect(int left, int top, int width, int height)
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
 }
 
-// The folder an entry of the folder list leads to; the first line, which names the open folder, has none.
+// The folder an entry of the folder list leads to, as the file system's bytes; the first line, which names the
+// open folder, has none.
 constexpr int kFolderRole = Qt::UserRole;
+// A file list entry's name as the file system's bytes: the shown text may not lead back to it.
+constexpr int kFileNameRole = Qt::UserRole;
 
 std::vector<std::string> machineDrives()
 {
@@ -46,7 +49,12 @@ std::vector<std::string> machineDrives()
 
 QString nameInFolder(const std::string& path)
 {
-    return QFileInfo(QString::fromStdString(path)).fileName();
+    return displayName(path.substr(path.rfind('/') + 1));
+}
+
+std::string bytesOf(const QListWidgetItem* item, int role)
+{
+    return item->data(role).toByteArray().toStdString();
 }
 
 }  // namespace
@@ -81,10 +89,11 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QDialog(parent)
     setTabOrder(m_folderList, m_fileList);
     setTabOrder(m_fileList, m_driveList);
     setTabOrder(m_driveList, m_fileNameEdit);
+    m_okButton->setFocus();
 
     for (const std::string& drive : machineDrives())
         m_driveList->addItem(QString::fromStdString(drive));
-    openFolder(QDir::currentPath().toStdString());
+    openFolder(currentFolder());
 
     connect(m_driveList, &QComboBox::currentIndexChanged, this, &PictureOpenDialog::openSelectedDrive);
     connect(m_folderList, &QListWidget::itemDoubleClicked, this, &PictureOpenDialog::enterFolderOf);
@@ -97,7 +106,7 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QDialog(parent)
 void PictureOpenDialog::openFolder(const std::string& folder)
 {
     const std::string previous = m_folder;
-    m_folder = QDir::cleanPath(QDir(QString::fromStdString(folder)).absolutePath()).toStdString();
+    m_folder = cleanAbsolutePath(folder);
     fillFolderList(previous);
     selectDriveOfFolder();
     listFolderPictures();
@@ -123,8 +132,10 @@ void PictureOpenDialog::openSelectedDrive()
 void PictureOpenDialog::listFolderPictures()
 {
     m_fileList->clear();
-    for (const std::string& name : listPictureFiles(m_folder))
-        m_fileList->addItem(QString::fromStdString(name));
+    for (const std::string& name : listPictureFiles(m_folder)) {
+        auto* entry = new QListWidgetItem(displayName(name), m_fileList);
+        entry->setData(kFileNameRole, QByteArray::fromStdString(name));
+    }
 }
 
 void PictureOpenDialog::previewSelectedFile()
@@ -145,13 +156,13 @@ void PictureOpenDialog::acceptFile()
 void PictureOpenDialog::enterFolderOf(const QListWidgetItem* item)
 {
     if (item && item->data(kFolderRole).isValid())
-        openFolder(item->data(kFolderRole).toString().toStdString());
+        openFolder(bytesOf(item, kFolderRole));
 }
 
 void PictureOpenDialog::fillFolderList(const std::string& cameFrom)
 {
     m_folderList->clear();
-    const QString folder = QString::fromStdString(m_folder);
+    const QString folder = displayName(m_folder);
     auto* heading = new QListWidgetItem(folder, m_folderList);
     heading->setFlags(Qt::ItemIsEnabled);
     heading->setToolTip(folder);
@@ -162,13 +173,13 @@ void PictureOpenDialog::fillFolderList(const std::string& cameFrom)
 
     if (m_folder != "/") {
         auto* up = new QListWidgetItem(QStringLiteral(".."), m_folderList);
-        up->setData(kFolderRole, QString::fromStdString(parentFolder(m_folder)));
+        up->setData(kFolderRole, QByteArray::fromStdString(parentFolder(m_folder)));
     }
     const bool cameUp = !cameFrom.empty() && cameFrom != m_folder && parentFolder(cameFrom) == m_folder;
     for (const std::string& name : listSubfolders(m_folder)) {
-        auto* entry = new QListWidgetItem(QString::fromStdString(name), m_folderList);
+        auto* entry = new QListWidgetItem(displayName(name), m_folderList);
         const std::string path = chosenFilePath(m_folder, name);
-        entry->setData(kFolderRole, QString::fromStdString(path));
+        entry->setData(kFolderRole, QByteArray::fromStdString(path));
         if (cameUp && path == cameFrom)
             m_folderList->setCurrentItem(entry);
     }
@@ -189,7 +200,7 @@ std::optional<std::string> PictureOpenDialog::takeSelectedFile()
     if (selected.isEmpty())
         return std::nullopt;
     m_fileNameEdit->setText(selected.front()->text());
-    return chosenFilePath(m_folder, m_fileNameEdit->text().toStdString());
+    return chosenFilePath(m_folder, bytesOf(selected.front(), kFileNameRole));
 }
 
 void PictureOpenDialog::showPreview(const std::string& path)

@@ -49,12 +49,12 @@ void Game::loadHighScores()
     if (!stored)
         m_services.prompts.message("File not found", "Highscore file not found", MessageIcon::Exclamation);
     else if (stored->unreadableRows > 0)
-        m_services.prompts.message("Highscores damaged",
-                                   std::to_string(stored->unreadableRows) + " of the " +
-                                       std::to_string(kHighScoreRows) + " rows of \"" + path +
-                                       "\" could not be read; they show as empty rows.\r\nThe file is written "
-                                       "whole again with the next high score.",
-                                   MessageIcon::Exclamation);
+        m_services.prompts.message(
+            "Highscores damaged",
+            std::to_string(stored->unreadableRows) + " of the " + std::to_string(kHighScoreRows) + " rows of \"" +
+                path + "\" could not be read; they show as \"" + HighScoreRow{}.name + "\", " + HighScoreRow{}.date +
+                ", " + HighScoreRow{}.time + ".\r\nThe file is written whole again with the next high score.",
+            MessageIcon::Exclamation);
 }
 
 std::optional<std::string> Game::saveHighScores()

@@ -76,9 +76,16 @@ StoredHighScores parseHighScores(std::string text)
     RecordReader reader(std::move(text));
     for (HighScoreRow& row : stored.table) {
         std::string fields[kFieldsPerRow];
-        for (std::string& field : fields)
-            field = fieldOfLine(reader.readLine().value_or(std::string()));
-        if (!storedTimeValue(fields[2])) {
+        bool cutShort = false;
+        for (std::string& field : fields) {
+            const std::optional<std::string> line = reader.readLine();
+            cutShort = cutShort || !line;
+            field = fieldOfLine(line.value_or(std::string()));
+        }
+        // An empty time is how a row says it holds no score: it takes the defaults, and the file is sound.
+        if (!cutShort && fields[2].empty())
+            continue;
+        if (cutShort || !storedTimeValue(fields[2])) {
             ++stored.unreadableRows;
             continue;
         }

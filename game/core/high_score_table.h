@@ -24,7 +24,8 @@ std::optional<int> findHighScorePlace(const HighScoreTable& table, double time);
 void insertHighScore(HighScoreTable& table, int place, HighScoreRow row);
 
 // A table as read from its file, and how many of its rows could not be read: cut short, missing, or with a
-// time that is not a number. Those take the defaults, so a damaged file never puts an unbeatable 0 on top.
+// time that is not a number. Those take the defaults, so a damaged file never puts an unbeatable 0 on top. A row
+// whose time is empty takes the defaults too, but is sound: that is how a row holds no score.
 struct StoredHighScores {
     HighScoreTable table;
     int unreadableRows = 0;

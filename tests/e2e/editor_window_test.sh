@@ -14,8 +14,6 @@ editor=$1
 theme=$2
 midDrag=${3:-}
 title="Create"
-# The editor's client area below its menu bar at start-up: the 305 x 241 canvas at (264, 8) and 10 to spare.
-clientHeight=$((8 + 241 + 10))
 
 programLabel="the editor"
 source "$(dirname "$0")/e2e_session.sh"
@@ -27,6 +25,9 @@ mkdir "$work/program"
 cp "$editor" "$work/program/ornavel"
 cp -r "$theme" "$work/program/Theme1" || fail "cannot copy $theme"
 read -r objectX objectY < <(tr -d '\r' <"$theme/Theme.ini" | head -n 2 | paste -sd ' ')
+# The editor's client area below its menu bar at start-up: the canvas, as large as the theme's background, at
+# (264, 8) with 10 pixels to spare.
+clientHeight=$((8 + $(identify -format %h "$theme/bg.bmp") + 10))
 
 start_session
 export QT_QPA_PLATFORM=xcb

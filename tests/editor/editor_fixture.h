@@ -14,6 +14,10 @@ class RecordingEditorView : public EditorView {
 public:
     void setCanvasSize(int width, int height) override { canvasSize = {width, height}; }
     void setClientSize(int width, int height) override { clientSize = {width, height}; }
+    void growClientSize(int width, int height) override
+    {
+        clientSize = {std::max(width, clientSize.first), std::max(height, clientSize.second)};
+    }
     void present(const Surface& frame) override
     {
         shown = frame;

@@ -78,10 +78,15 @@ TEST(SaveTheme, ASaveCutShortAnywhereLeavesEveryFileWholeOldOrNew)
 
 TEST(SaveTheme, RefusesNamesThatAreNoFolderAndTextsWithQuotes)
 {
-    for (const char* name : {"", ".", "..", "x.", "x ", "../x", "a/b", "a\\b", "a:b", "a*", "a?", "a|b", "<a>", "a\"b",
-                             "tab\there", "line\nbreak", "del\x7f"})
+    std::string longerThanAFolderName;  // 128 characters, 256 bytes
+    for (int i = 0; i < 128; ++i)
+        longerThanAFolderName += "é";
+    for (const std::string& name : std::initializer_list<std::string>{
+             "", ".", "..", "x.", "x ", "../x", "a/b", "a\\b", "a:b", "a*", "a?", "a|b", "<a>", "a\"b", "tab\there",
+             "line\nbreak", "del\x7f", longerThanAFolderName})
         EXPECT_TRUE(themeDescriptionProblem({name, "d", "On the 1"})) << name;
-    for (const char* name : {"My theme", "Theme 2", "a.b", " leading", "a=b", "Früh"})
+    for (const std::string& name : std::initializer_list<std::string>{"My theme", "Theme 2", "a.b", " leading", "a=b",
+                                                                      "Früh", std::string(255, 'x')})
         EXPECT_FALSE(themeDescriptionProblem({name, "d\r\ne", "On the 1"})) << name;
     EXPECT_TRUE(themeDescriptionProblem({"ok", "say \"hi\"", "On the 1"}));
     EXPECT_TRUE(themeDescriptionProblem({"ok", "d", "On the \"1\""}));

@@ -54,6 +54,14 @@ TEST(HighScoreFile, RoundTripKeepsCommasAndQuotesStoresPointsAndADamagedFileKeep
                "\"Ann\"\r\n\"d1\"\r\n\"12,5\"\r\n\"Bob\"\r\n\"d2\"\r\n\"x1\"\r\n\"Cy\"\r\n\"d3\"\r\n\"44.25\"\r\n"
                "\"Dee\"\r\n");
     EXPECT_EQ(rowsRead(), "8 unreadable\nAnn|d1|12.5\nNobody|00/00/00|100\nCy|d3|44.25\nNobody|00/00/00|100\n");
+
+    // A row with an empty time holds no score: it takes the defaults and is no damage, also as the last row.
+    std::string sound;
+    for (int row = 0; row < kHighScoreRows; ++row)
+        sound += row == 1 || row == 9 ? "\"Eve\"\r\n\"d\"\r\n\"\"\r\n" : "\"Ann\"\r\n\"d1\"\r\n\"12\"\r\n";
+    writeBytes(path, sound);
+    EXPECT_EQ(rowsRead(), "0 unreadable\nAnn|d1|12\nNobody|00/00/00|100\nAnn|d1|12\nAnn|d1|12\n");
+    EXPECT_EQ(readHighScoreFile(path)->table[9].name, "Nobody");
 }
 
 TEST(HighScoreFile, ASaveCutShortAnywhereLeavesThePreviousFileWhole)

@@ -2,6 +2,7 @@
 #include <QtWidgets>
 
 #include "about_window.h"
+#include "file_system.h"
 #include "high_score_panel.h"
 #include "qt_prompts.h"
 #include "theme_chooser.h"
@@ -38,6 +39,16 @@ void DialogsTest::chooserListsEveryVisibleFolderAndChoosesOnlyASelection()
         QCOMPARE(dialog.chosenTheme(), cancel ? std::nullopt : std::optional<std::string>("theme3"));
         QVERIFY(!dialog.isVisible());
     }
+
+    // A folder whose name is not UTF-8 is listed as the file system decodes it, and chosen by its own bytes.
+    QTemporaryDir other;
+    QVERIFY(!makeFolders(other.path().toStdString() + "/Th\xe8me"));
+    ThemeChooser dialog(other.path().toStdString());
+    QCOMPARE(dialog.list()->count(), 1);
+    QCOMPARE(dialog.list()->item(0)->text(), displayName("Th\xe8me"));
+    dialog.list()->setCurrentRow(0);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    QCOMPARE(dialog.chosenTheme(), std::optional<std::string>("Th\xe8me"));
 }
 
 void DialogsTest::aboutShowsItsTextsAndScrollsOnlyALongDescription()

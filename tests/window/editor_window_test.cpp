@@ -47,10 +47,11 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
     ObjectListPanel* list = window.objectListPanel();
     pump.steps.push_back([&] {  // start-up
         QVERIFY(list->rowCount() == 6 && list->option(0)->isChecked());
-        QCOMPARE(window.centralWidget()->size(), QSize(264 + 305 + 10, 8 + 241 + 10));
+        // The canvas and the window take the theme's background's size.
+        QCOMPARE(window.centralWidget()->size(), QSize(264 + 480 + 10, 8 + 360 + 10));
         QCOMPARE(window.currentObjectPanel()->tubeView()->size(),
                  QSize(ws.objects[0].tube.width(), ws.objects[0].tube.height()));
-        QCOMPARE(window.canvas()->shownImage().size(), QSize(305, 241));
+        QCOMPARE(window.canvas()->shownImage().size(), QSize(480, 360));
     });
     pump.steps.push_back([&] {  // new pictures through a row's thumbnail, then through the preview of the row clicked
         const std::string wide = pictures.filePath("wide.wmf").toStdString(),
@@ -77,7 +78,7 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         QTest::mouseRelease(window.canvas(), Qt::LeftButton, {}, to);
         QCOMPARE(std::pair(list->xLabel(2)->text(), list->yLabel(2)->text()),
                  std::pair(QString::number(x - 9), QString::number(y - 6)));
-        QCOMPARE(list->xLabel(0)->text(), QStringLiteral("0"));
+        QCOMPARE(list->xLabel(0)->text(), QString::number(ws.objectX[0]));
         QCOMPARE(QPoint(ws.tubeX[2], ws.tubeY[2]),
                  QPoint(x - 14, y - 1 - object.tube.height() + object.picture.height()));
     });
@@ -90,11 +91,13 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         QVERIFY(list->geometry().bottom() < window.centralWidget()->height());
         QVERIFY(list->scrollArea()->verticalScrollBar()->maximum() > 0);
     });
-    pump.steps.push_back([&] {  // the second theme through the chooser: its rows, on a canvas that keeps its size
+    pump.steps.push_back([&] {  // the second theme through the chooser: its rows, its canvas, a window grown for it
         prompts.chosenTheme = "Workshop";
         window.action("loadTheme")->trigger();
         QCOMPARE(list->rowCount(), 12);
-        QCOMPARE(window.canvas()->size(), QSize(305, 241));
+        QCOMPARE(window.canvas()->size(), QSize(512, 384));
+        QCOMPARE(window.centralWidget()->size(), QSize(264 + 512 + 10, 8 + 384 + 10));
+        QCOMPARE(list->xLabel(11)->text(), QString::number(ws.objectX[11]));
     });
     pump.steps.push_back([&] { window.close(); });
     window.run();

@@ -1,6 +1,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "file_system.h"
+#include "picture_file.h"
 #include "picture_open_dialog.h"
 
 class PictureOpenDialogTest : public QObject {
@@ -11,6 +13,7 @@ private slots:
     void listsOnlyPicturesAndPreviewsTheOneClickedOrReachedByArrowKey();
     void okNeedsASelectionAndTakesItWhateverWasTypedCancelChoosesNothing();
     void browsingLeavesTheCurrentFolderAlone();
+    void namesThatAreNotUtf8AreListedPreviewedAndChosen();
 
 private:
     std::string folder() const { return m_folder.path().toStdString(); }
@@ -42,6 +45,9 @@ void PictureOpenDialogTest::listsOnlyPicturesAndPreviewsTheOneClickedOrReachedBy
     PictureOpenDialog dialog;
     dialog.show();
     QCOMPARE(dialog.currentFolder(), folder());
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget(), dialog.okButton());
     QCOMPARE(dialog.folderList()->item(0)->text(), m_folder.path());
     QVERIFY(dialog.fileList()->count() == 2 && dialog.fileList()->item(1)->text() == "PHOTO.JPG");
     clickFile(dialog, "a.bmp");
@@ -99,6 +105,26 @@ void PictureOpenDialogTest::browsingLeavesTheCurrentFolderAlone()
     }
     QCOMPARE(dir1->currentItem()->text(), QStringLiteral("damaged"));
     QCOMPARE(QDir::currentPath(), m_folder.path());
+}
+
+// Made on another system or in another locale: the names are the file system's bytes, not UTF-8.
+void PictureOpenDialogTest::namesThatAreNotUtf8AreListedPreviewedAndChosen()
+{
+    const std::string latinFolder = folder() + "/Th\xe8me", latinFile = latinFolder + "/lat\xe9n.bmp";
+    QVERIFY(!makeFolders(latinFolder));
+    QVERIFY(!savePictureBmp(Surface(12, 7, rgb(1, 2, 3)), latinFile));
+    PictureOpenDialog dialog;
+    dialog.show();
+    QListWidget* folders = dialog.folderList();
+    const QList<QListWidgetItem*> shown = folders->findItems(displayName("Th\xe8me"), Qt::MatchExactly);
+    QCOMPARE(shown.size(), 1);
+    folders->setCurrentItem(shown.front());
+    QTest::keyClick(folders, Qt::Key_Return);
+    QCOMPARE(dialog.currentFolder(), latinFolder);
+    clickFile(dialog, displayName("lat\xe9n.bmp"));
+    QCOMPARE(dialog.preview()->pixmap().size(), QSize(12, 7));
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    QCOMPARE(dialog.chosenFile(), std::optional<std::string>(latinFile));
 }
 
 QTEST_MAIN(PictureOpenDialogTest)

@@ -1,0 +1,42 @@
+#include "hooked_prompts.h"
+
+HookedPrompts::HookedPrompts(Prompts& prompts, std::function<void()> beforeDialog)
+    : m_prompts(prompts), m_beforeDialog(std::move(beforeDialog))
+{
+}
+
+void HookedPrompts::message(const std::string& title, const std::string& text, MessageIcon icon)
+{
+    m_beforeDialog();
+    m_prompts.message(title, text, icon);
+}
+
+std::string HookedPrompts::input(const std::string& prompt, const std::string& title, const std::string& defaultText)
+{
+    m_beforeDialog();
+    return m_prompts.input(prompt, title, defaultText);
+}
+
+std::optional<std::string> HookedPrompts::chooseTheme(const std::string& programFolder)
+{
+    m_beforeDialog();
+    return m_prompts.chooseTheme(programFolder);
+}
+
+void HookedPrompts::showAbout()
+{
+    m_beforeDialog();
+    m_prompts.showAbout();
+}
+
+std::optional<std::string> HookedPrompts::openPicture()
+{
+    m_beforeDialog();
+    return m_prompts.openPicture();
+}
+
+std::optional<ThemeDescription> HookedPrompts::describeTheme()
+{
+    m_beforeDialog();
+    return m_prompts.describeTheme();
+}
