@@ -6,6 +6,25 @@
 #include "qimage_convert.h"
 #include "test_pictures.h"
 
+namespace {
+
+// A JPEG file of the image, its header then patched to claim `width` x `height` (at most 65535 a side).
+std::string jpegOf(const QImage& image, int width = 0, int height = 0)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    if (width > 0 && frame >= 0) {
+        const char size[] = {char(height >> 8), char(height & 0xFF), char(width >> 8), char(width & 0xFF)};
+        bytes.replace(frame + 5, 4, size, 4);
+    }
+    return bytes.toStdString();
+}
+
+}  // namespace
+
 TEST(PictureFile, TruncatedAbsurdUnknownAndGarbageFilesAreRefusedNamingTheFileAndTheReason)
 {
     // A 24-bit header claiming width x height with `dataBytes` zero bytes of pixel data behind it.
@@ -35,6 +54,8 @@ TEST(PictureFile, TruncatedAbsurdUnknownAndGarbageFilesAreRefusedNamingTheFileAn
          {claimedBitmap(100000, 100000, 16), claimedBitmap(20000, 10, 16), claimedBitmap(10, -20000, 16)}},
         {"empty size", {claimedBitmap(-5, 5, 16), claimedBitmap(5, 0, 16)}},
         {"larger than 2048 pixels a side", {redEllipseMetafile(16000, 200, 72)}},
+        {"8200 x 8200 pixels would take more than the 256 MiB",
+         {jpegOf(QImage(16, 16, QImage::Format_RGB32), 8200, 8200)}},
         {"colour depth", {patched(28, "\x07")}},
         {"compression", {patched(30, "\x09")}},
         {"",
@@ -95,6 +116,16 @@ TEST(PictureFile, BitmapsOfEveryDepthLoadWithExactColoursInEitherRowOrder)
             EXPECT_EQ(loaded.value(), expected);
         }
     }
+}
+
+// Qt refuses pictures above 128 MiB by itself; ours may take up to the theme's budget.
+TEST(PictureFile, APictureWithinTheBudgetLoadsThoughTheToolkitWouldRefuseIt)
+{
+    QImage photo(5800, 5800, QImage::Format_RGB32);
+    photo.fill(QColor(20, 120, 200));
+    const Result<Surface> loaded = loadPictureBytes(jpegOf(photo), "photo.jpg");
+    ASSERT_TRUE(loaded) << loaded.error();
+    EXPECT_EQ(std::pair(loaded.value().width(), loaded.value().height()), std::pair(5800, 5800));
 }
 
 TEST(PictureFile, IconTransparencyLandsOnWhite)

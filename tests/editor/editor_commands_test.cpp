@@ -1,7 +1,12 @@
 #include "default_tube.h"
 #include "editor_fixture.h"
 #include "editor_layout.h"
+#include "file_system.h"
+#include "mouse_buttons.h"
+#include "object_commands.h"
 #include "picture_file.h"
+#include "test_files.h"
+#include "test_pictures.h"
 
 namespace {
 
@@ -78,4 +83,87 @@ TEST_F(EditorCommands, NewPicturesGetTubesAndMasksFromTheirCornerAndTheBackgroun
     EXPECT_EQ(view.clientSize, std::pair(264 + 200 + 10, 8 + 120 + 10));  // the window keeps its size: it scrolls
     editor.changeContainer();
     EXPECT_TRUE(ws().boxMask == keyedPicture(true) && ws().boxX == before.boxX);
+}
+
+// A picture is tried against the limits every reader of a theme keeps as it is chosen, by the size its header
+// gives, before it is decoded: the files here have headers alone.
+TEST_F(EditorCommands, PicturesPastTheReadersLimitsAreRefusedWhenChosenAndTheWorkspaceStays)
+{
+    startUpOnTheme1();
+    const auto header = [&](const std::string& name, int width, int height) {
+        const std::string path = programFolder() + "/" + name;
+        writeBytes(path, bitmapFile({width, height, 24, 0, {}, {}, false}, ""));
+        return path;
+    };
+    const std::tuple<const char*, std::function<void()>, std::string, const char*> cases[] = {
+        // An object 100 x 9000 would get a default tube 18002 pixels high.
+        {"object", [&] { editor.changeCurrentObject(); }, header("tall.bmp", 100, 9000), "16384 pixels a side"},
+        // A photo of 4000 x 3000 and its tube twice as high would take more than the budget.
+        {"photo", [&] { editor.changeCurrentObject(); }, header("photo.bmp", 4000, 3000), "256 MiB"},
+        {"background", [&] { editor.changeBackground(); }, header("huge.bmp", 8200, 8200), "256 MiB"},
+        {"box", [&] { editor.changeContainer(); }, header("huge.bmp", 8200, 8200), "256 MiB"},
+    };
+    const Workspace before = ws();
+    for (const auto& [what, command, path, limit] : cases) {
+        prompts.messages.clear();
+        prompts.pictures = {path};
+        command();
+        ASSERT_EQ(prompts.messages.size(), 1u) << what;
+        EXPECT_EQ(prompts.messages[0].title, "Picture not used") << what;
+        EXPECT_NE(prompts.messages[0].text.find(limit), std::string::npos) << prompts.messages[0].text;
+        EXPECT_TRUE(ws().objects[0].picture == before.objects[0].picture && ws().box == before.box &&
+                    ws().background == before.background && ws().canvasWidth == before.canvasWidth)
+            << what;
+    }
+}
+
+// Object 1's default tube, drawn at start-up, can break a limit its own tube kept: the save refuses such a theme
+// before anything is asked or written. New Object refuses a copy that would break the budget.
+TEST_F(EditorCommands, AThemePastTheLimitsIsNotSavedAndNotGrown)
+{
+    ThemePackage tall = framedRowTheme(1);
+    tall.objects[0].picture = Surface(100, 8200, kWhite);
+    startUpOnTheme1(tall);
+    prompts.descriptions = {ThemeDescription{"Tall", "d", "On"}};
+    editor.saveTheme();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find("114 x 16402 pixels is larger than the 16384"), std::string::npos)
+        << prompts.messages[0].text;
+    EXPECT_EQ(prompts.descriptions.size(), 1u);  // never asked
+    EXPECT_FALSE(isFolder(programFolder() + "/Tall"));
+
+    Workspace full;
+    full.background = Surface(7800, 7800);  // 232 MiB of the 256
+    full.objects[0] = {Surface(600, 600), Surface(600, 600), Surface(614, 1202), Surface(614, 1202)};  // 8.4 MiB
+    ObjectList list;
+    ASSERT_TRUE(newObject(full, list, prompts)) << prompts.messages.back().text;  // 248.9 MiB
+    EXPECT_FALSE(newObject(full, list, prompts));                                 // 257.2 MiB
+    EXPECT_EQ(std::pair(full.objectCount(), list.rows), std::pair(2, 2));
+    EXPECT_NE(prompts.messages.back().text.find("256 MiB"), std::string::npos);
+}
+
+// A drag lasts from a press to its release. When the release cannot come to the canvas, the drag ends as the
+// release would have ended it, and a later move moves nothing.
+TEST_F(EditorCommands, ADragEndsWhenItsReleaseCannotComeToTheCanvas)
+{
+    startUpOnTheme1();
+    writeTheme(programFolder(), "Other", framedRowTheme(2));
+    const std::pair<const char*, std::function<void()>> interruptions[] = {
+        {"a move with no button down", [&] { editor.canvasMoved(0, 0, 0); }},
+        {"a dialog", [&] { editor.changeBackground(); }},
+        {"a theme loaded", [&] { editor.loadTheme("Other"); }},
+        {"New", [&] { editor.newTheme(); }},
+    };
+    for (const auto& [what, interrupt] : interruptions) {
+        const double x = ws().objectX[0] + 5, y = ws().objectY[0] + 5;
+        editor.canvasPressed(kLeftButton, x, y);
+        editor.canvasMoved(x + 1, y + 1, kLeftButton);
+        ASSERT_TRUE(editor.drag().draggingObject) << what;
+        interrupt();
+        EXPECT_FALSE(editor.drag().buttonHeld || editor.drag().draggingObject) << what;
+        EXPECT_EQ(ws().tubeX[0], ws().objectX[0] - 5) << what;  // placed as a release places it
+        const std::int16_t resting = ws().objectX[0];
+        editor.canvasMoved(x + 40, y + 30, kLeftButton);
+        EXPECT_EQ(ws().objectX[0], resting) << what;
+    }
 }

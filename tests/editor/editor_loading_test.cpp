@@ -40,6 +40,16 @@ TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasksOrATheEditors
     EXPECT_EQ(own.objects[0].mask.pixel(picture.width() / 2, picture.height() / 2), kBlack);
     EXPECT_EQ(own.boxMask.pixel(own.box.width() / 2, own.box.height() / 2), kBlack);
     EXPECT_EQ(own.background, Surface(305, 241, kWhite));
+
+    // A default theme without objects leaves nothing to edit at start-up: it is reported like a damaged one.
+    Editor withEmptyTheme1(programFolder() + "/empty", {prompts, pump, view});
+    ThemePackage empty = makeRowTheme(0);
+    empty.background.reset();
+    writeTheme(programFolder() + "/empty", "Theme1", empty);
+    withEmptyTheme1.start();
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_NE(prompts.messages[1].text.find("Theme.ini\" holds no objects"), std::string::npos);
+    EXPECT_EQ(withEmptyTheme1.workspace().background, Surface(305, 241, kWhite));
 }
 
 TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndCancelKeepsTheWorkspace)

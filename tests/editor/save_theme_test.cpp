@@ -26,6 +26,14 @@ QStringList filesOf(const std::string& folder)
     return QDir(QString::fromStdString(folder)).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
+// What was saved is what the game's reader loads: every object, the box and the background.
+void expectReadBack(const std::string& programFolder, const Workspace& saved, const ThemeDescription& description)
+{
+    const ThemeReadResult read = readThemePackage(programFolder, description.name);
+    ASSERT_TRUE(read) << read.error().message;
+    EXPECT_EQ(packageFields(read.value()), packageFields(packageOf(saved, description)));
+}
+
 }  // namespace
 
 TEST(SaveTheme, WritesEveryFileAndTheDetailsAndLeavesHigherObjectsOfAnEarlierSave)
@@ -33,6 +41,7 @@ TEST(SaveTheme, WritesEveryFileAndTheDetailsAndLeavesHigherObjectsOfAnEarlierSav
     ScratchFolder program;
     const ThemeDescription description{"One", "Line one\r\nline two", "On the 7.12.2026"};
     ASSERT_TRUE(saveTheme(program.path(), workspaceOf(makeRowTheme(1)), description).empty());
+    expectReadBack(program.path(), workspaceOf(makeRowTheme(1)), description);
     const std::string one = program.file("One");
     EXPECT_EQ(filesOf(one).join(' '),
               "bg.bmp cm0.bmp cs0.bmp pM.bmp pS.bmp sm0.bmp ss0.bmp Theme.ini Theme2.ini ThemeDetails.ini");
@@ -41,9 +50,7 @@ TEST(SaveTheme, WritesEveryFileAndTheDetailsAndLeavesHigherObjectsOfAnEarlierSav
     for (const int count : {5, 3})
         ASSERT_TRUE(saveTheme(program.path(), workspaceOf(makeRowTheme(count)), {"Five", "d", "On"}).empty());
     EXPECT_TRUE(filesOf(program.file("Five")).contains("ss4.bmp"));
-    const ThemeReadResult read = readThemePackage(program.path(), "Five");
-    ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.value().objects.size(), 3u);
+    expectReadBack(program.path(), workspaceOf(makeRowTheme(3)), {"Five", "d", "On"});
 }
 
 TEST(SaveTheme, ASaveCutShortAnywhereLeavesEveryFileWholeOldOrNew)
@@ -74,6 +81,7 @@ TEST(SaveTheme, ASaveCutShortAnywhereLeavesEveryFileWholeOldOrNew)
             EXPECT_TRUE(bytes == oldFiles.at(name) || bytes == newFiles.at(name)) << name.toStdString() << " " << cut;
         EXPECT_EQ(failures.empty(), cut == *cuts.rbegin()) << cut;
     }
+    expectReadBack(program.path(), newer, {"Cut", "d", "On"});
 }
 
 TEST(SaveTheme, RefusesNamesThatAreNoFolderAndTextsWithQuotes)
@@ -96,7 +104,7 @@ using SaveFromEditor = EditorFixture;
 
 TEST_F(SaveFromEditor, CancelAnEmptyDateOrARefusedNameWriteNothingAndFailedFilesAreNamed)
 {
-    startUpOnTheme1(framedRowTheme(2));
+    startUpOnTheme1(framedRowTheme(3));
     const QStringList before = filesOf(programFolder());
     prompts.descriptions = {std::nullopt, ThemeDescription{"Kept", "d", ""}, ThemeDescription{"../Out", "d", "On"}};
     for (int i = 0; i < 3; ++i)
@@ -107,15 +115,20 @@ TEST_F(SaveFromEditor, CancelAnEmptyDateOrARefusedNameWriteNothingAndFailedFiles
     EXPECT_EQ(std::tie(prompts.messages[1].text, prompts.messages[2].title),
               std::tuple("Save aborted", "Theme not saved"));
 
-    // Folders in the way of two of the files: no permission is needed for that to fail, not even as root.
-    for (const char* blocked : {"/Blocked/ss1.bmp", "/Blocked/Theme2.ini"})
-        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(programFolder() + blocked)));
+    // Folders in the way of 13 files: no permission is needed for that to fail, not even as root. The message
+    // names ten, each with the system's reason, and counts the others.
+    std::vector<std::string> blocked = {"Theme2.ini"};
+    for (const char* prefix : {"ss", "sm", "cs", "cm"})
+        for (int i = 0; i < 3; ++i)
+            blocked.push_back(prefix + std::to_string(i) + ".bmp");
+    for (const std::string& name : blocked)
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(programFolder() + "/Blocked/" + name)));
     prompts.descriptions = {ThemeDescription{"Blocked", "d", "On the 1"}};
     editor.saveTheme();
     ASSERT_EQ(prompts.messages.size(), 4u);
     const std::string& text = prompts.messages[3].text;
-    EXPECT_TRUE(text.find("ss1.bmp") != std::string::npos && text.find("Theme2.ini") != std::string::npos);
-    EXPECT_EQ(text.find("ss0.bmp"), std::string::npos);
+    EXPECT_TRUE(text.find("sm2.bmp\": Is a directory\r\nand 3 more.") != std::string::npos) << text;
+    EXPECT_EQ(text.find("cs2.bmp"), std::string::npos);
     EXPECT_TRUE(fileExists(programFolder() + "/Blocked/Theme.ini"));
 }
 

@@ -62,6 +62,8 @@ public:
     std::optional<std::string> chooseTheme(const std::string& programFolder) override
     {
         chooserFolders.push_back(programFolder);
+        if (whileChoosing)
+            whileChoosing();
         return chosenTheme;
     }
     void showAbout() override { ++aboutShown; }
@@ -72,6 +74,8 @@ public:
     std::vector<std::string> inputs, chooserFolders;
     std::deque<std::string> answers;
     std::optional<std::string> chosenTheme;
+    // What the user does while the chooser is open.
+    std::function<void()> whileChoosing;
     int aboutShown = 0;
     std::deque<std::optional<std::string>> pictures;
     std::deque<std::optional<ThemeDescription>> descriptions;

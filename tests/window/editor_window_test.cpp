@@ -2,14 +2,34 @@
 #include <QtWidgets>
 
 #include "current_object_panel.h"
+#include "editor_layout.h"
 #include "editor_window.h"
 #include "fake_services.h"
 #include "object_list_panel.h"
+#include "picture_file.h"
 #include "picture_thumbnail.h"
 #include "surface_canvas.h"
 #include "test_pictures.h"
+#include "theme_builder.h"
 
 namespace {
+
+// Presses, drags and lets go the left button where the window shows `canvasPoint` of the canvas, as a user would:
+// the point must be in sight in the canvas's scrolled area.
+void dragOnVisibleCanvas(QScrollArea* area, QPoint canvasPoint, QPoint by)
+{
+    QWidget* viewport = area->viewport();
+    const QPoint shown = area->widget()->mapTo(viewport, canvasPoint);
+    QVERIFY2(viewport->rect().contains(shown), "the point is not in sight");
+    QWidget* under = viewport->childAt(shown);
+    QVERIFY(under == area->widget());
+    const QPoint from = under->mapFrom(viewport, shown);
+    QTest::mousePress(under, Qt::LeftButton, {}, from);
+    QTest::mouseMove(under, from);
+    QTest::mouseMove(under, from + by / 2);
+    QTest::mouseMove(under, from + by);
+    QTest::mouseRelease(under, Qt::LeftButton, {}, from + by);
+}
 
 // Lets Qt deliver what is pending; once the render loop runs, its first pass also runs the test.
 class StepPump : public ScriptedPump {
@@ -53,6 +73,18 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
                  QSize(ws.objects[0].tube.width(), ws.objects[0].tube.height()));
         QCOMPARE(window.canvas()->shownImage().size(), QSize(480, 360));
     });
+    pump.steps.push_back([&] {  // an object as tall as the window: the list keeps three rows in sight, the window grows
+        const std::string tall = pictures.filePath("tall.bmp").toStdString();
+        QVERIFY(!savePictureBmp(Surface(100, 120, kWhite), tall));
+        prompts.pictures = {tall};
+        QTest::mouseClick(list->thumbnail(3), Qt::LeftButton);
+        const int least = static_cast<int>(std::ceil(leastListPanelHeight(6, window.twipsPerPixelY())));
+        QVERIFY(list->height() >= least);
+        QVERIFY(list->geometry().top() > window.currentObjectPanel()->geometry().bottom());
+        QVERIFY(list->geometry().bottom() < window.centralWidget()->height());
+        prompts.pictures = {tall};
+        QTest::mouseClick(list->option(0), Qt::LeftButton);
+    });
     pump.steps.push_back([&] {  // new pictures through a row's thumbnail, then through the preview of the row clicked
         const std::string wide = pictures.filePath("wide.wmf").toStdString(),
                           small = pictures.filePath("small.wmf").toStdString();
@@ -91,13 +123,43 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         QVERIFY(list->geometry().bottom() < window.centralWidget()->height());
         QVERIFY(list->scrollArea()->verticalScrollBar()->maximum() > 0);
     });
-    pump.steps.push_back([&] {  // the second theme through the chooser: its rows, its canvas, a window grown for it
+    pump.steps.push_back([&] {  // a drag cut off by Ctrl+O, the button let go in the chooser: the second theme
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QPoint from(ws.objectX[2] + 24, ws.objectY[2] + 18);
+        QTest::mousePress(window.canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(window.canvas(), from + QPoint(4, 4));
         prompts.chosenTheme = "Workshop";
-        window.action("loadTheme")->trigger();
+        prompts.whileChoosing = [&] { QTest::mouseRelease(window.objectListPanel(), Qt::LeftButton); };
+        QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+        const QPoint resting(ws.objectX[0], ws.objectY[0]);
+        QMouseEvent bareMove(QEvent::MouseMove, QPointF(from + QPoint(40, 30)),
+                             window.canvas()->mapToGlobal(QPointF(from)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(window.canvas(), &bareMove);
+        QCOMPARE(QPoint(ws.objectX[0], ws.objectY[0]), resting);
+        QVERIFY(!window.editor().drag().buttonHeld);
+    });
+    pump.steps.push_back([&] {  // the second theme's rows, its canvas, and a window grown for it
         QCOMPARE(list->rowCount(), 12);
         QCOMPARE(window.canvas()->size(), QSize(512, 384));
         QCOMPARE(window.centralWidget()->size(), QSize(264 + 512 + 10, 8 + 384 + 10));
         QCOMPARE(list->xLabel(11)->text(), QString::number(ws.objectX[11]));
+    });
+    pump.steps.push_back([&] {  // a theme larger than the screen: the canvas scrolls in its place, the window fits
+        ThemePackage big = makeRowTheme(2, 10, 1600, 1200);
+        big.objects[0].x = 1500, big.objects[0].tubeX = 1495;
+        writeTheme(folder.path().toStdString(), "Big", big);
+        prompts.chosenTheme = "Big";
+        window.action("loadTheme")->trigger();
+        QCOMPARE(window.canvas()->size(), QSize(1600, 1200));
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(window.frameGeometry().width() <= screen.width() && window.frameGeometry().height() <= screen.height());
+        QScrollArea* area = window.canvasArea();
+        QVERIFY(area->horizontalScrollBar()->isVisible() && area->verticalScrollBar()->isVisible());
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        const QPoint object(ws.objectX[0] + 5, ws.objectY[0] + 5);
+        dragOnVisibleCanvas(area, object, QPoint(-30, -20));
+        QCOMPARE(QPoint(ws.objectX[0], ws.objectY[0]), object - QPoint(5, 5) + QPoint(-30, -20));
     });
     pump.steps.push_back([&] { window.close(); });
     window.run();
