@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "theme_folders.h"
+#include "theme_locations.h"
 
 namespace {
 
@@ -16,14 +17,36 @@ constexpr int kButtonHeight = 25;
 
 }  // namespace
 
-ThemeChooser::ThemeChooser(const std::string& programFolder, QWidget* parent) : QDialog(parent)
+namespace {
+
+std::vector<std::string> namesOf(const std::vector<ThemeEntry>& themes)
+{
+    std::vector<std::string> names;
+    for (const ThemeEntry& theme : themes)
+        names.push_back(theme.name);
+    return names;
+}
+
+}  // namespace
+
+ThemeChooser::ThemeChooser(const std::string& programFolder, QWidget* parent)
+    : ThemeChooser(listThemeFolders(programFolder), parent)
+{
+}
+
+ThemeChooser::ThemeChooser(const std::vector<ThemeEntry>& themes, QWidget* parent)
+    : ThemeChooser(namesOf(themes), parent)
+{
+}
+
+ThemeChooser::ThemeChooser(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Choose a theme"));
     setFixedSize(kClientWidth, kClientHeight);
 
     m_list = new QListWidget(this);
     m_list->setGeometry(8, 8, 185, 134);
-    for (const std::string& name : listThemeFolders(programFolder))
+    for (const std::string& name : names)
         m_list->addItem(QString::fromStdString(name));
     m_list->setCurrentRow(-1);
 

@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include "ask_for_theme.h"
 #include "change_pictures.h"
 #include "derived_pictures.h"
 #include "editor_frame.h"
@@ -14,14 +15,16 @@
 #include "theme_reader.h"
 #include "workspace_loading.h"
 
-Editor::Editor(std::string programFolder, EditorServices services)
-    : m_programFolder(std::move(programFolder)), m_services(services)
+Editor::Editor(ThemeLocations themes, EditorServices services) : m_themes(std::move(themes)), m_services(services) {}
+
+Editor::Editor(const std::string& programFolder, EditorServices services)
+    : Editor(ThemeLocations::portable(programFolder), services)
 {
 }
 
-void Editor::start()
+void Editor::start(const std::string& firstTheme)
 {
-    if (!loadTheme(ThemeFiles::kDefaultTheme))
+    if (!loadTheme(firstTheme))
         takeTheme(starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
     m_workspace.showBox = true;
     // The theme at start-up gets fresh tubes and masks made from its pictures, whatever its files held.
@@ -39,12 +42,14 @@ void Editor::start()
 
 bool Editor::loadTheme(const std::string& name)
 {
-    ThemeReadResult result = readThemePackage(m_programFolder, name);
+    const std::optional<ThemeEntry> theme = m_themes.findTheme(name);
+    ThemeReadResult result =
+        theme ? readThemeFolder(theme->folder, name) : ThemeReadResult::failure(missingTheme(name));
     if (!result) {
         const bool starting = !m_rendering;
         m_services.prompts.message("Theme not loaded",
-                                   "The theme folder \"" + themeFolder(m_programFolder, name) +
-                                       "\" cannot be loaded.\r\n" + result.error().message + "\r\n" +
+                                   "The theme folder \"" + m_themes.themeFolder(name) + "\" cannot be loaded.\r\n" +
+                                       result.error().message + "\r\n" +
                                        (starting ? "The editor starts with a theme of its own."
                                                  : "The theme you are editing stays as it was."),
                                    MessageIcon::Exclamation);
@@ -103,7 +108,7 @@ void Editor::newObject()
 void Editor::loadChosenTheme()
 {
     // Cancel keeps the workspace as it is, unsaved edits and all.
-    const std::optional<std::string> chosen = m_services.prompts.chooseTheme(m_programFolder);
+    const std::optional<std::string> chosen = askForTheme(m_services.prompts, m_themes);
     if (chosen && loadTheme(*chosen))
         m_workspace.themeName = *chosen;
 }
@@ -122,7 +127,7 @@ void Editor::saveTheme()
         return;
     }
     m_workspace.themeName = entered->name;
-    const std::vector<std::string> failures = ::saveTheme(m_programFolder, m_workspace, *entered);
+    const std::vector<std::string> failures = ::saveTheme(m_themes.userThemeFolder(), m_workspace, *entered);
     if (failures.empty())
         return;
     std::string text =

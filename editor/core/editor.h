@@ -5,6 +5,8 @@
 #include "canvas_drag.h"
 #include "object_list.h"
 #include "surface.h"
+#include "theme_files.h"
+#include "theme_locations.h"
 #include "workspace.h"
 
 class EditorView;
@@ -23,11 +25,13 @@ struct EditorServices {
 // loop. Owned by the main window, which forwards its events here and shows what the view is told.
 class Editor {
 public:
-    Editor(std::string programFolder, EditorServices services);
+    Editor(ThemeLocations themes, EditorServices services);
+    // A portable editor over its program folder.
+    Editor(const std::string& programFolder, EditorServices services);
 
-    // Start-up up to the render loop: "Theme1" (or, when it cannot be loaded, a theme of the editor's own) with
-    // a fresh default tube and mask for every object, object 1 current and marked, the window sized.
-    void start();
+    // Start-up up to the render loop: `firstTheme` (or, when it cannot be loaded, a theme of the editor's own)
+    // with a fresh default tube and mask for every object, object 1 current and marked, the window sized.
+    void start(const std::string& firstTheme = ThemeFiles::kDefaultTheme);
     // Composes and shows frames and lets the window's events run between them, until the window closes. When
     // nothing changed since the frame shown, it waits for the next event instead of showing the same again.
     void runRenderLoop();
@@ -38,7 +42,8 @@ public:
     // the workspace keeps what it had. False when it was not loaded.
     bool loadTheme(const std::string& name);
 
-    // Save Theme: the description dialog, then the workspace written as a theme folder beside the program.
+    // Save Theme: the description dialog, then the workspace written as a theme folder into the user's theme
+    // folder (beside a portable program).
     // Cancel, or an empty date line, ends it with "Save aborted" before anything is written; a file that could
     // not be written is reported, all of them in one message.
     void saveTheme();
@@ -76,7 +81,7 @@ private:
     void markAndSelect(int index);
     void setListPanelHeight();
 
-    std::string m_programFolder;
+    ThemeLocations m_themes;
     EditorServices m_services;
     Workspace m_workspace;
     ObjectList m_list;
