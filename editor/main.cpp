@@ -9,7 +9,7 @@
 namespace {
 
 // The name of the desktop entry, which the desktop shows the window's icon and name by.
-const QString kDesktopId = QStringLiteral("com.helmwick.Ornavel");
+const QString kDesktopId = QStringLiteral("com.helmwick.ornavel");
 
 }  // namespace
 

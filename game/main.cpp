@@ -14,7 +14,7 @@
 namespace {
 
 // The name of the desktop entry, which the desktop shows the window's icon and name by.
-const QString kDesktopId = QStringLiteral("com.helmwick.Vantor");
+const QString kDesktopId = QStringLiteral("com.helmwick.vantor");
 
 }  // namespace
 
