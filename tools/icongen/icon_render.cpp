@@ -69,9 +69,8 @@ std::string iconSvg(const IconPicture& picture)
             case IconShape::Kind::RoundedRect: {
                 const QPointF& a = shape.points[0];
                 const QPointF& b = shape.points[1];
-                svg << "  <rect x=\"" << a.x() << "\" y=\"" << a.y() << "\" width=\"" << b.x() - a.x()
-                    << "\" height=\"" << b.y() - a.y() << "\" rx=\"" << shape.radius << "\"" << svgPaint(shape)
-                    << "/>\n";
+                svg << "  <rect x=\"" << a.x() << "\" y=\"" << a.y() << "\" width=\"" << b.x() - a.x() << "\" height=\""
+                    << b.y() - a.y() << "\" rx=\"" << shape.radius << "\"" << svgPaint(shape) << "/>\n";
                 break;
             }
             case IconShape::Kind::Circle:

@@ -35,18 +35,21 @@ void addScene(IconPicture& picture, double left, double top, double size)
     const double wall = 0.07 * size;
     const QPointF tubeTopLeft = at(0.08, 0.42);
     const QPointF tubeBottomRight = at(0.42, 0.94);
-    picture.push_back(polygon({tubeTopLeft, {tubeTopLeft.x() + wall, tubeTopLeft.y()},
+    picture.push_back(polygon({tubeTopLeft,
+                               {tubeTopLeft.x() + wall, tubeTopLeft.y()},
                                {tubeTopLeft.x() + wall, tubeBottomRight.y() - wall},
                                {tubeBottomRight.x() - wall, tubeBottomRight.y() - wall},
-                               {tubeBottomRight.x() - wall, tubeTopLeft.y()}, {tubeBottomRight.x(), tubeTopLeft.y()},
-                               tubeBottomRight, {tubeTopLeft.x(), tubeBottomRight.y()}},
+                               {tubeBottomRight.x() - wall, tubeTopLeft.y()},
+                               {tubeBottomRight.x(), tubeTopLeft.y()},
+                               tubeBottomRight,
+                               {tubeTopLeft.x(), tubeBottomRight.y()}},
                               kTubeGrey, kInk, 0.02 * size));
     const QPointF object = at(0.25, 0.3);
     picture.push_back(circle(object.x(), object.y(), 0.12 * size, kObjectRed, kInk, 0.02 * size));
     const QPointF boxTopLeft = at(0.56, 0.58);
     const QPointF boxBottomRight = at(0.94, 0.94);
-    picture.push_back(roundedRect(boxTopLeft.x(), boxTopLeft.y(), boxBottomRight.x(), boxBottomRight.y(),
-                                  0.03 * size, kBoxBrown, kInk, 0.02 * size));
+    picture.push_back(roundedRect(boxTopLeft.x(), boxTopLeft.y(), boxBottomRight.x(), boxBottomRight.y(), 0.03 * size,
+                                  kBoxBrown, kInk, 0.02 * size));
     // The path the object takes: from the tube's mouth over to the box.
     for (double t : {0.45, 0.6, 0.75}) {
         const QPointF dot = at(0.25 + t * 0.6 - 0.12, 0.22 + (t - 0.6) * (t - 0.6) * 2.0);
@@ -69,8 +72,7 @@ IconPicture editorIcon()
     picture.push_back(roundedRect(28, 28, 228, 228, 10, kSky));
     addScene(picture, 36, 36, 184);
     // A pencil from the bottom right towards the object.
-    picture.push_back(
-        polygon({{236, 150}, {252, 166}, {150, 236}, {134, 220}}, kPencilYellow, kInk, 5));
+    picture.push_back(polygon({{236, 150}, {252, 166}, {150, 236}, {134, 220}}, kPencilYellow, kInk, 5));
     picture.push_back(polygon({{134, 220}, {150, 236}, {112, 250}}, kPencilWood, kInk, 5));
     return picture;
 }
