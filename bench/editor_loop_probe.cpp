@@ -81,6 +81,7 @@ public:
     }
     std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
     std::optional<std::string> chooseTheme(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>&) override { return std::nullopt; }
     void showAbout() override {}
     std::optional<std::string> openPicture() override { return std::nullopt; }
     std::optional<ThemeDescription> describeTheme() override { return std::nullopt; }

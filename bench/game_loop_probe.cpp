@@ -103,6 +103,11 @@ public:
         m_messages.push_back("theme chooser");
         return std::nullopt;
     }
+    std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>&) override
+    {
+        m_messages.push_back("theme chooser");
+        return std::nullopt;
+    }
     void showAbout() override { m_messages.push_back("About window"); }
     std::optional<std::string> openPicture() override { return std::nullopt; }
     std::optional<ThemeDescription> describeTheme() override { return std::nullopt; }

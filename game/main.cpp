@@ -1,26 +1,48 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTimer>
+#include <variant>
 
 #include "clock.h"
+#include "game_command_line.h"
 #include "game_window.h"
+#include "program_icon.h"
 #include "qt_pump.h"
 #include "registry_store.h"
 #include "sdl_sound_player.h"
 
+namespace {
+
+// The name of the desktop entry, which the desktop shows the window's icon and name by.
+const QString kDesktopId = QStringLiteral("com.helmwick.vantor");
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
+    // Read before the application exists, so that --help and --version work without a display.
+    const std::variant<GameStart, CommandLineExit> commandLine =
+        readGameCommandLine(argumentsOf(argc, argv), VANTOR_VERSION);
+    if (const auto* exit = std::get_if<CommandLineExit>(&commandLine))
+        return finishEarly(*exit);
+    const GameStart& start = std::get<GameStart>(commandLine);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantor"));
     QApplication::setApplicationVersion(QStringLiteral(VANTOR_VERSION));
+    QGuiApplication::setDesktopFileName(kDesktopId);
+    QApplication::setWindowIcon(programIcon(kDesktopId));
+
+    ThemeLocations themes(processThemeEnvironment(QCoreApplication::applicationDirPath().toStdString()));
+    const std::string firstTheme = start.themeFolder.empty() ? start.theme : themes.addNamedFolder(start.themeFolder);
 
     SteadyClock clock;
     SdlSoundPlayer sound;
     QtPump pump;
     RegistryStore registry(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
                            "/Helmwick");
-    GameWindow window(QCoreApplication::applicationDirPath().toStdString(), {clock, sound, pump, registry});
-    window.start();
+    GameWindow window(std::move(themes), {clock, sound, pump, registry});
+    window.start(firstTheme);
     window.show();
     QTimer::singleShot(0, &window, [&sound] { sound.openDevice(); });
     return app.exec();

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick openbox wmctrl
     pulseaudio pulseaudio-utils sox
+    desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )
 
 missing=()

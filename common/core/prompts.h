@@ -2,6 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+struct ThemeEntry;
 
 // What the theme description dialog hands back on OK: the theme's folder name, its description (which may hold
 // line breaks, as CR LF) and its date line.
@@ -29,6 +32,10 @@ public:
     // The theme chooser over the folders of `programFolder`: the picked folder's name, or nothing when
     // cancelled.
     virtual std::optional<std::string> chooseTheme(const std::string& programFolder) = 0;
+
+    // The theme chooser over themes found in several folders, listed by name: the picked theme's name, or nothing
+    // when cancelled.
+    virtual std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>& themes) = 0;
 
     // The program's About window, modal.
     virtual void showAbout() = 0;

@@ -153,9 +153,8 @@ std::optional<std::string> readPictures(const std::string& folder, ThemePackage&
     return loadInto(package.boxMask, folder, ThemeFiles::kBoxMask);
 }
 
-ThemeReadResult readWholePackage(const std::string& programFolder, const std::string& name)
+ThemeReadResult readWholePackage(const std::string& folder, const std::string& name)
 {
-    const std::string folder = themeFolder(programFolder, name);
     const std::string positionsPath = findInFolder(folder, ThemeFiles::kPositions);
     const std::string boxPath = findInFolder(folder, ThemeFiles::kBoxPosition);
     if (!fileExists(positionsPath) || !fileExists(boxPath)) {
@@ -191,10 +190,20 @@ std::string themeFolder(const std::string& programFolder, const std::string& nam
 
 ThemeReadResult readThemePackage(const std::string& programFolder, const std::string& name)
 {
+    return readThemeFolder(themeFolder(programFolder, name), name);
+}
+
+ThemeReadResult readThemeFolder(const std::string& folder, const std::string& name)
+{
     // Memory may run out on a loaded machine whatever the budget: the theme is then not loaded, and said so.
     try {
-        return readWholePackage(programFolder, name);
+        return readWholePackage(folder, name);
     } catch (const std::bad_alloc&) {
         return damaged("There is not enough memory to load the theme \"" + name + "\".");
     }
+}
+
+ThemeLoadError missingTheme(const std::string& name)
+{
+    return {ThemeLoadProblem::MissingTextFile, "There is no theme folder \"" + name + "\"."};
 }

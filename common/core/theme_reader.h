@@ -20,5 +20,11 @@ using ThemeReadResult = Result<ThemePackage, ThemeLoadError>;
 // replace its state only when the load fully succeeded.
 ThemeReadResult readThemePackage(const std::string& programFolder, const std::string& name);
 
+// The same for the theme `name` whose folder is `folder`.
+ThemeReadResult readThemeFolder(const std::string& folder, const std::string& name);
+
+// The error of a theme that no folder holds: like a folder without its text files.
+ThemeLoadError missingTheme(const std::string& name);
+
 // The folder of theme `name`.
 std::string themeFolder(const std::string& programFolder, const std::string& name);

@@ -62,6 +62,13 @@ std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFold
     return dialog.chosenTheme();
 }
 
+std::optional<std::string> QtPrompts::chooseThemeAmong(const std::vector<ThemeEntry>& themes)
+{
+    ThemeChooser dialog(themes, m_parent);
+    dialog.exec();
+    return dialog.chosenTheme();
+}
+
 void QtPrompts::showAbout()
 {
     if (m_dialogs.about)

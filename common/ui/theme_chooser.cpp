@@ -5,6 +5,7 @@
 
 #include "file_system.h"
 #include "theme_folders.h"
+#include "theme_locations.h"
 
 namespace {
 
@@ -19,14 +20,36 @@ constexpr int kFolderNameRole = Qt::UserRole;
 
 }  // namespace
 
-ThemeChooser::ThemeChooser(const std::string& programFolder, QWidget* parent) : QDialog(parent)
+namespace {
+
+std::vector<std::string> namesOf(const std::vector<ThemeEntry>& themes)
+{
+    std::vector<std::string> names;
+    for (const ThemeEntry& theme : themes)
+        names.push_back(theme.name);
+    return names;
+}
+
+}  // namespace
+
+ThemeChooser::ThemeChooser(const std::string& programFolder, QWidget* parent)
+    : ThemeChooser(listThemeFolders(programFolder), parent)
+{
+}
+
+ThemeChooser::ThemeChooser(const std::vector<ThemeEntry>& themes, QWidget* parent)
+    : ThemeChooser(namesOf(themes), parent)
+{
+}
+
+ThemeChooser::ThemeChooser(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Choose a theme"));
     setFixedSize(kClientWidth, kClientHeight);
 
     m_list = new QListWidget(this);
     m_list->setGeometry(8, 8, 185, 134);
-    for (const std::string& name : listThemeFolders(programFolder)) {
+    for (const std::string& name : names) {
         auto* entry = new QListWidgetItem(displayName(name), m_list);
         entry->setData(kFolderNameRole, QByteArray::fromStdString(name));
     }

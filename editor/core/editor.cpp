@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include "ask_for_theme.h"
 #include "change_pictures.h"
 #include "derived_pictures.h"
 #include "editor_frame.h"
@@ -23,16 +24,19 @@ constexpr std::size_t kMostFailuresNamed = 10;
 
 }  // namespace
 
-Editor::Editor(std::string programFolder, EditorServices services)
-    : m_programFolder(std::move(programFolder)),
-      m_services(services),
-      m_prompts(services.prompts, [this] { endDrag(); })
+Editor::Editor(ThemeLocations themes, EditorServices services)
+    : m_themes(std::move(themes)), m_services(services), m_prompts(services.prompts, [this] { endDrag(); })
 {
 }
 
-void Editor::start()
+Editor::Editor(const std::string& programFolder, EditorServices services)
+    : Editor(ThemeLocations::portable(programFolder), services)
 {
-    std::optional<ThemePackage> theme = readTheme(ThemeFiles::kDefaultTheme, true);
+}
+
+void Editor::start(const std::string& firstTheme)
+{
+    std::optional<ThemePackage> theme = readTheme(firstTheme, true);
     takeTheme(theme ? std::move(*theme) : starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
     m_workspace.showBox = true;
     // The theme at start-up gets fresh tubes and masks made from its pictures, whatever its files held.
@@ -60,8 +64,10 @@ bool Editor::loadTheme(const std::string& name)
 
 std::optional<ThemePackage> Editor::readTheme(const std::string& name, bool starting)
 {
-    const std::string folder = themeFolder(m_programFolder, name);
-    ThemeReadResult result = readThemePackage(m_programFolder, name);
+    const std::string folder = m_themes.themeFolder(name);
+    const std::optional<ThemeEntry> theme = m_themes.findTheme(name);
+    ThemeReadResult result =
+        theme ? readThemeFolder(theme->folder, name) : ThemeReadResult::failure(missingTheme(name));
     std::string problem = result ? std::string() : result.error().message;
     // A later load keeps object 1 of the theme before; at start-up there is none, and nothing to edit.
     if (result && starting && result.value().objects.empty())
@@ -127,7 +133,7 @@ void Editor::newObject()
 void Editor::loadChosenTheme()
 {
     // Cancel keeps the workspace as it is, unsaved edits and all.
-    const std::optional<std::string> chosen = m_prompts.chooseTheme(m_programFolder);
+    const std::optional<std::string> chosen = askForTheme(m_prompts, m_themes);
     if (!chosen || !loadTheme(*chosen))
         return;
     m_workspace.themeName = *chosen;
@@ -156,7 +162,7 @@ void Editor::saveTheme()
         return;
     }
     m_workspace.themeName = entered->name;
-    const std::vector<std::string> failures = ::saveTheme(m_programFolder, m_workspace, *entered);
+    const std::vector<std::string> failures = ::saveTheme(m_themes.userThemeFolder(), m_workspace, *entered);
     if (failures.empty())
         return;
     std::string text =

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <string>
-
 #include <optional>
+#include <string>
 
 #include "canvas_drag.h"
 #include "hooked_prompts.h"
 #include "object_list.h"
 #include "surface.h"
+#include "theme_files.h"
+#include "theme_locations.h"
 #include "workspace.h"
 
 class EditorView;
@@ -26,11 +27,13 @@ struct EditorServices {
 // loop. Owned by the main window, which forwards its events here and shows what the view is told.
 class Editor {
 public:
-    Editor(std::string programFolder, EditorServices services);
+    Editor(ThemeLocations themes, EditorServices services);
+    // A portable editor over its program folder.
+    Editor(const std::string& programFolder, EditorServices services);
 
-    // Start-up up to the render loop: "Theme1" (or, when it cannot be loaded, a theme of the editor's own) with
-    // a fresh default tube and mask for every object, object 1 current and marked, the window sized.
-    void start();
+    // Start-up up to the render loop: `firstTheme` (or, when it cannot be loaded, a theme of the editor's own)
+    // with a fresh default tube and mask for every object, object 1 current and marked, the window sized.
+    void start(const std::string& firstTheme = ThemeFiles::kDefaultTheme);
     // Composes and shows frames and lets the window's events run between them, until the window closes. When
     // nothing changed since the frame shown, it waits for the next event instead of showing the same again.
     void runRenderLoop();
@@ -42,10 +45,10 @@ public:
     // loaded.
     bool loadTheme(const std::string& name);
 
-    // Save Theme: the description dialog, then the workspace written as a theme folder beside the program.
-    // A workspace whose pictures break the readers' limits is refused before the dialog; Cancel, or an empty date
-    // line, ends it with "Save aborted" before anything is written; files that could not be written are
-    // reported in one message.
+    // Save Theme: the description dialog, then the workspace written as a theme folder into the user's theme
+    // folder (beside a portable program). A workspace whose pictures break the readers' limits is refused before
+    // the dialog; Cancel, or an empty date line, ends it with "Save aborted" before anything is written; files
+    // that could not be written are reported in one message.
     void saveTheme();
 
     // The menu.
@@ -87,7 +90,7 @@ private:
     void markAndSelect(int index);
     void setListPanelHeight();
 
-    std::string m_programFolder;
+    ThemeLocations m_themes;
     EditorServices m_services;
     // Every dialog goes through these, so that a dialog opening ends a drag.
     HookedPrompts m_prompts;

@@ -23,6 +23,12 @@ std::optional<std::string> HookedPrompts::chooseTheme(const std::string& program
     return m_prompts.chooseTheme(programFolder);
 }
 
+std::optional<std::string> HookedPrompts::chooseThemeAmong(const std::vector<ThemeEntry>& themes)
+{
+    m_beforeDialog();
+    return m_prompts.chooseThemeAmong(themes);
+}
+
 void HookedPrompts::showAbout()
 {
     m_beforeDialog();

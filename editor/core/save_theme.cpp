@@ -24,8 +24,8 @@ ThemePackage packageOf(const Workspace& workspace, const ThemeDescription& descr
     return package;
 }
 
-std::vector<std::string> saveTheme(const std::string& programFolder, const Workspace& workspace,
+std::vector<std::string> saveTheme(const std::string& themesFolder, const Workspace& workspace,
                                    const ThemeDescription& description)
 {
-    return writeThemePackage(themeFolder(programFolder, description.name), packageOf(workspace, description));
+    return writeThemePackage(themeFolder(themesFolder, description.name), packageOf(workspace, description));
 }

@@ -12,8 +12,8 @@ struct Workspace;
 // was loaded or chosen, the container box, and the description's two texts.
 ThemePackage packageOf(const Workspace& workspace, const ThemeDescription& description);
 
-// Writes the workspace into the theme folder named by the description, directly under the program folder:
-// every file to a temporary name first, then renamed into place. Files of higher object indices from an earlier
-// save stay. Returns one line for every file that could not be written.
-std::vector<std::string> saveTheme(const std::string& programFolder, const Workspace& workspace,
+// Writes the workspace into the theme folder named by the description, directly under `themesFolder`: every
+// file to a temporary name first, then renamed into place. Files of higher object indices from an earlier save
+// stay. Returns one line for every file that could not be written.
+std::vector<std::string> saveTheme(const std::string& themesFolder, const Workspace& workspace,
                                    const ThemeDescription& description);

@@ -23,6 +23,11 @@ constexpr double kTwipsPerInch = 1440.0;
 }  // namespace
 
 EditorWindow::EditorWindow(const std::string& programFolder, EditorWindowServices services)
+    : EditorWindow(ThemeLocations::portable(programFolder), services)
+{
+}
+
+EditorWindow::EditorWindow(ThemeLocations themes, EditorWindowServices services)
 {
     Prompts* prompts = services.prompts;
     if (!prompts) {
@@ -34,7 +39,7 @@ EditorWindow::EditorWindow(const std::string& programFolder, EditorWindowService
         m_ownPrompts = std::make_unique<QtPrompts>(this, kProgramTitle, std::move(dialogs));
         prompts = m_ownPrompts.get();
     }
-    m_editor = std::make_unique<Editor>(programFolder, EditorServices{*prompts, services.pump, *this});
+    m_editor = std::make_unique<Editor>(std::move(themes), EditorServices{*prompts, services.pump, *this});
 
     setWindowTitle(QStringLiteral("Create"));
     auto* client = new QWidget(this);
@@ -111,9 +116,9 @@ void EditorWindow::connectControls()
     connect(m_canvas, &SurfaceCanvas::mouseReleased, this, [this](int, double, double) { m_editor->canvasReleased(); });
 }
 
-void EditorWindow::run()
+void EditorWindow::run(const std::string& firstTheme)
 {
-    m_editor->start();
+    m_editor->start(firstTheme);
     show();
     m_editor->runRenderLoop();
 }

@@ -23,11 +23,13 @@ struct EditorWindowServices {
 class EditorWindow : public QMainWindow, public EditorView {
     Q_OBJECT
 public:
+    EditorWindow(ThemeLocations themes, EditorWindowServices services);
+    // A portable editor over its program folder.
     EditorWindow(const std::string& programFolder, EditorWindowServices services);
     ~EditorWindow() override;
 
-    // Start-up, the window shown, then the render loop until the window closes.
-    void run();
+    // Start-up on `firstTheme`, the window shown, then the render loop until the window closes.
+    void run(const std::string& firstTheme = ThemeFiles::kDefaultTheme);
 
     Editor& editor() { return *m_editor; }
     SurfaceCanvas* canvas() const { return m_canvas; }

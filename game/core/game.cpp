@@ -1,5 +1,6 @@
 #include "game.h"
 
+#include "ask_for_theme.h"
 #include "file_lookup.h"
 #include "game_view.h"
 #include "program_folder_record.h"
@@ -16,15 +17,17 @@ const std::string kInitialTime = "00.00";
 
 }  // namespace
 
-Game::Game(std::string programFolder, GameServices services)
-    : m_programFolder(std::move(programFolder)), m_services(services)
+Game::Game(ThemeLocations themes, GameServices services) : m_themes(std::move(themes)), m_services(services) {}
+
+Game::Game(const std::string& programFolder, GameServices services)
+    : Game(ThemeLocations::portable(programFolder), services)
 {
 }
 
-void Game::initialize()
+void Game::initialize(const std::string& firstTheme)
 {
-    recordProgramFolder(m_services.registry, m_programFolder);
-    themeName = ThemeFiles::kDefaultTheme;
+    recordProgramFolder(m_services.registry, m_themes.programFolder());
+    themeName = firstTheme;
 }
 
 bool Game::loadCurrentTheme()
@@ -48,7 +51,9 @@ bool Game::loadTheme(const std::string& name)
 
 bool Game::loadThemeOrDefault(const std::string& name, bool fallingBack)
 {
-    ThemeReadResult result = readThemePackage(m_programFolder, name);
+    const std::optional<ThemeEntry> theme = m_themes.findTheme(name);
+    ThemeReadResult result =
+        theme ? readThemeFolder(theme->folder, name) : ThemeReadResult::failure(missingTheme(name));
     if (result.ok()) {
         applyTheme(name, std::move(result.value()));
         return true;
@@ -56,7 +61,7 @@ bool Game::loadThemeOrDefault(const std::string& name, bool fallingBack)
     reportLoadFailure(name, result.error());
 
     // A broken default theme is reported once and never retried, so the fallback cannot go round in circles.
-    const std::string defaultFolder = themeFolder(m_programFolder, ThemeFiles::kDefaultTheme);
+    const std::string defaultFolder = m_themes.themeFolder(ThemeFiles::kDefaultTheme);
     const bool defaultLooksLoadable = fileExists(findInFolder(defaultFolder, ThemeFiles::kPositions)) &&
                                       fileExists(findInFolder(defaultFolder, ThemeFiles::kBoxPosition));
     if (fallingBack || name == ThemeFiles::kDefaultTheme || !defaultLooksLoadable) {
@@ -68,7 +73,7 @@ bool Game::loadThemeOrDefault(const std::string& name, bool fallingBack)
 
 void Game::chooseTheme()
 {
-    if (const std::optional<std::string> picked = m_services.prompts.chooseTheme(m_programFolder))
+    if (const std::optional<std::string> picked = askForTheme(m_services.prompts, m_themes))
         themeName = *picked;
     // Cancel reloads the current theme as well, which ends a running round.
     if (!themeName.empty())
@@ -172,9 +177,4 @@ void Game::resizeCanvas(int width, int height)
     m_canvasHeight = height;
     m_backBuffer.resize(width, height);
     m_services.view.setCanvasSize(width, height);
-}
-
-std::string Game::themeFilePath(const std::string& fileName) const
-{
-    return findInFolder(themeFolder(m_programFolder, themeName), fileName);
 }

@@ -9,6 +9,8 @@
 #include "hit_tests.h"
 #include "mouse_buttons.h"
 #include "surface.h"
+#include "theme_files.h"
+#include "theme_locations.h"
 #include "theme_package.h"
 
 class Clock;
@@ -34,10 +36,12 @@ constexpr std::int64_t kLockOutMs = 500;
 // high scores. Owned by the main window, which forwards its events here and shows what the view is told.
 class Game {
 public:
-    Game(std::string programFolder, GameServices services);
+    Game(ThemeLocations themes, GameServices services);
+    // A portable game over its program folder.
+    Game(const std::string& programFolder, GameServices services);
 
-    // Start-up and theme loading.
-    void initialize();
+    // Start-up and theme loading: `firstTheme` is the theme the first load asks for.
+    void initialize(const std::string& firstTheme = ThemeFiles::kDefaultTheme);
     // False when no theme could be loaded: the chosen one and the default theme both failed.
     bool loadCurrentTheme();
     bool loadTheme(const std::string& name);
@@ -95,9 +99,7 @@ private:
     const Surface& blank() const;
     bool hasCurrentObject() const;
 
-    std::string themeFilePath(const std::string& fileName) const;
-
-    std::string m_programFolder;
+    ThemeLocations m_themes;
     GameServices m_services;
     std::string m_themeOnScreen;
 

@@ -1,6 +1,7 @@
 #include "game.h"
 #include "game_view.h"
 #include "prompts.h"
+#include "score_file.h"
 #include "score_time.h"
 #include "theme_files.h"
 
@@ -25,12 +26,15 @@ void Game::enterHighScore(double seconds)
     const std::optional<int> place = findHighScorePlace(m_highScores, timeValue(time));
     if (!place)
         return;
+    // The name is asked first, so that no other game waits on the table's lock while this one shows a dialog.
     std::string name = oneLine(m_services.prompts.input("What is your name?", "You got a highscore", ""));
-    insertHighScore(m_highScores, *place, {std::move(name), m_services.view.todayShortDate(), time});
+    StoredEntry entry =
+        enterStoredHighScore(m_themes.scoreFile(themeName), {std::move(name), m_services.view.todayShortDate(), time});
+    m_highScores = std::move(entry.table);
     m_services.view.showHighScoreRows(m_highScores);
     // A theme folder that cannot be written keeps its old table; the player is told, and the entry stays on
     // screen for as long as the theme does.
-    const std::optional<std::string> failure = saveHighScores();
+    const std::optional<std::string>& failure = entry.failure;
     m_unsavedScores = failure.has_value();
     if (failure)
         m_services.prompts.message(
@@ -42,8 +46,9 @@ void Game::enterHighScore(double seconds)
 void Game::loadHighScores()
 {
     m_unsavedScores = false;
-    const std::string path = themeFilePath(ThemeFiles::kHighScores);
-    const std::optional<StoredHighScores> stored = readHighScoreFile(path);
+    const ScoreFilePlace place = m_themes.scoreFile(themeName);
+    const std::string& path = place.path;
+    const std::optional<StoredHighScores> stored = readScoreFile(place);
     m_highScores = stored ? stored->table : HighScoreTable{};
     m_services.view.showHighScoreRows(m_highScores);
     if (!stored)
@@ -59,7 +64,7 @@ void Game::loadHighScores()
 
 std::optional<std::string> Game::saveHighScores()
 {
-    return writeHighScoreFile(themeFilePath(ThemeFiles::kHighScores), m_highScores);
+    return writeHighScoreFile(m_themes.scoreFile(themeName).path, m_highScores);
 }
 
 void Game::showHighScores()

@@ -1,6 +1,5 @@
 #include "registry_store.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,9 +9,9 @@
 #include <functional>
 #include <limits>
 #include <optional>
-#include <thread>
 
 #include "atomic_file.h"
+#include "file_lock.h"
 #include "registry_hive_text.h"
 
 namespace {
@@ -21,7 +20,6 @@ namespace {
 constexpr qint64 kMaxHiveBytes = 4 * 1024 * 1024;
 
 constexpr std::chrono::milliseconds kLockWait(2000);
-constexpr std::chrono::milliseconds kLockPoll(1);
 
 std::string textOf(const RegistryValue& value)
 {
@@ -71,19 +69,6 @@ std::optional<Hive> readHive(RootKey root, const std::string& path)
     if (bytes.size() > kMaxHiveBytes || file.error() != QFileDevice::NoError)
         return std::nullopt;
     return parseHive(root, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-// QLockFile's own wait sleeps 100 ms and then ever longer; a program waiting behind one that writes many
-// values in a row could miss every short gap between them and give up. Trying often keeps the wait fair.
-bool lockWithin(QLockFile& lock, std::chrono::milliseconds wait)
-{
-    const QDeadlineTimer deadline(wait);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        std::this_thread::sleep_for(kLockPoll);
-    }
-    return true;
 }
 
 // Another copy of the game may write the same hive at the same time. The hive is read again under the lock,

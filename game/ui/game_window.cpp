@@ -29,6 +29,11 @@ constexpr int kTimeLabelWidth = 64;
 }  // namespace
 
 GameWindow::GameWindow(const std::string& programFolder, GameWindowServices services)
+    : GameWindow(ThemeLocations::portable(programFolder), services)
+{
+}
+
+GameWindow::GameWindow(ThemeLocations themes, GameWindowServices services)
 {
     Prompts* prompts = services.prompts;
     if (!prompts) {
@@ -40,8 +45,8 @@ GameWindow::GameWindow(const std::string& programFolder, GameWindowServices serv
         m_ownPrompts = std::make_unique<QtPrompts>(this, "Vantor", std::move(dialogs));
         prompts = m_ownPrompts.get();
     }
-    m_game = std::make_unique<Game>(
-        programFolder, GameServices{services.clock, services.sound, *prompts, services.pump, *this, services.registry});
+    m_game = std::make_unique<Game>(std::move(themes), GameServices{services.clock, services.sound, *prompts,
+                                                                    services.pump, *this, services.registry});
     buildControls();
     connectControls();
 }
@@ -99,9 +104,9 @@ void GameWindow::connectControls()
     connect(m_canvas, &SurfaceCanvas::mouseReleased, this, [this](int, double, double) { m_game->canvasReleased(); });
 }
 
-void GameWindow::start()
+void GameWindow::start(const std::string& firstTheme)
 {
-    m_game->initialize();
+    m_game->initialize(firstTheme);
     m_game->loadCurrentTheme();
 }
 

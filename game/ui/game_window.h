@@ -26,11 +26,14 @@ struct GameWindowServices {
 class GameWindow : public QWidget, public GameView {
     Q_OBJECT
 public:
+    GameWindow(ThemeLocations themes, GameWindowServices services);
+    // A portable game over its program folder.
     GameWindow(const std::string& programFolder, GameWindowServices services);
     ~GameWindow() override;
 
-    // Runs the start-up: the default theme is loaded and the window laid out around the canvas.
-    void start();
+    // Runs the start-up: the first theme (the default theme unless told otherwise) is loaded and the window laid
+    // out around the canvas.
+    void start(const std::string& firstTheme = ThemeFiles::kDefaultTheme);
 
     Game& game() { return *m_game; }
     SurfaceCanvas* canvas() const { return m_canvas; }

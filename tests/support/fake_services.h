@@ -10,6 +10,7 @@
 #include "prompts.h"
 #include "pump.h"
 #include "sound_player.h"
+#include "theme_locations.h"
 
 // The front of a scripted queue, taken off it; an empty value once the queue has run out.
 template <typename T>
@@ -66,12 +67,22 @@ public:
             whileChoosing();
         return chosenTheme;
     }
+    std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>& themes) override
+    {
+        std::vector<std::string> names;
+        for (const ThemeEntry& theme : themes)
+            names.push_back(theme.name);
+        chooserLists.push_back(names);
+        return chosenTheme;
+    }
     void showAbout() override { ++aboutShown; }
     std::optional<ThemeDescription> describeTheme() override { return takeNext(descriptions); }
     std::optional<std::string> openPicture() override { return takeNext(pictures); }
 
     std::vector<Message> messages;
     std::vector<std::string> inputs, chooserFolders;
+    // The names each chooser over several folders listed.
+    std::vector<std::vector<std::string>> chooserLists;
     std::deque<std::string> answers;
     std::optional<std::string> chosenTheme;
     // What the user does while the chooser is open.

@@ -1,0 +1,11 @@
+#include "ask_for_theme.h"
+
+#include "prompts.h"
+#include "theme_locations.h"
+
+std::optional<std::string> askForTheme(Prompts& prompts, const ThemeLocations& locations)
+{
+    if (locations.listsOnlyProgramFolder())
+        return prompts.chooseTheme(locations.programFolder());
+    return prompts.chooseThemeAmong(locations.listThemes());
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "high_score_table.h"
+#include "theme_locations.h"
+
+// Reads a theme's table from where it is kept, or from the table it starts from while it has no file of its
+// own. Nothing when neither exists.
+std::optional<StoredHighScores> readScoreFile(const ScoreFilePlace& place);
+
+// The table after a new row went in, and what went wrong when it could not be stored.
+struct StoredEntry {
+    HighScoreTable table;
+    std::optional<std::string> failure;
+};
+
+// Enters `row` (whose time is in seconds with "." as decimal point) into the stored table under a lock: the
+// table is read again, the row goes into its place by the usual rule (or nowhere, when the table has become
+// better meanwhile), and the table is written, all before another game may do the same. So two games playing
+// the same theme at once never lose each other's rows, whatever tables they had read before.
+StoredEntry enterStoredHighScore(const ScoreFilePlace& place, HighScoreRow row);
