@@ -1,8 +1,9 @@
 #include "editor.h"
 
+#include <QRegion>
+
 #include "change_pictures.h"
 #include "derived_pictures.h"
-#include "editor_frame.h"
 #include "editor_layout.h"
 #include "editor_view.h"
 #include "object_commands.h"
@@ -21,6 +22,7 @@ Editor::Editor(std::string programFolder, EditorServices services)
 
 void Editor::start()
 {
+    m_canvasFrame.invalidate();
     if (!loadTheme(ThemeFiles::kDefaultTheme))
         takeTheme(starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
     m_workspace.showBox = true;
@@ -39,6 +41,7 @@ void Editor::start()
 
 bool Editor::loadTheme(const std::string& name)
 {
+    m_canvasFrame.invalidate();
     ThemeReadResult result = readThemePackage(m_programFolder, name);
     if (!result) {
         const bool starting = !m_rendering;
@@ -67,15 +70,14 @@ void Editor::runRenderLoop()
 {
     m_rendering = true;
     while (!m_stopRendering) {
-        composeEditorFrame(m_backBuffer, m_workspace);
-        if (m_backBuffer != m_shownFrame) {
-            std::swap(m_backBuffer, m_shownFrame);
-            m_services.view.present(m_shownFrame);
-            ++m_framesShown;
-            m_services.pump.processPendingEvents();
-        } else {
+        const QRegion changed = m_canvasFrame.update(m_workspace);
+        if (changed.isEmpty()) {
             m_services.pump.waitForEvents();
+            continue;
         }
+        m_services.view.present(m_canvasFrame.pixels(), changed);
+        ++m_framesShown;
+        m_services.pump.processPendingEvents();
     }
     m_rendering = false;
 }
@@ -87,6 +89,7 @@ void Editor::windowClosing()
 
 void Editor::newTheme()
 {
+    m_canvasFrame.invalidate();
     ::newTheme(m_workspace, m_list);
     m_services.view.showObjectList();
     m_services.view.showCurrentObject();
@@ -94,6 +97,7 @@ void Editor::newTheme()
 
 void Editor::newObject()
 {
+    m_canvasFrame.invalidate();
     if (!::newObject(m_workspace, m_list, m_services.prompts))
         return;
     setListPanelHeight();
@@ -110,6 +114,7 @@ void Editor::loadChosenTheme()
 
 void Editor::saveTheme()
 {
+    m_canvasFrame.invalidate();
     const std::optional<ThemeDescription> entered = m_services.prompts.describeTheme();
     if (!entered || entered->dateLine.empty()) {
         m_services.prompts.message("", "Save aborted", MessageIcon::None);
@@ -140,29 +145,34 @@ void Editor::quit()
 
 void Editor::changeBackground()
 {
+    m_canvasFrame.invalidate();
     if (::changeBackground(m_workspace, m_services.prompts))
         m_services.view.setCanvasSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
 }
 
 void Editor::changeContainer()
 {
+    m_canvasFrame.invalidate();
     ::changeContainer(m_workspace, m_services.prompts);
 }
 
 void Editor::toggleShowBox()
 {
+    m_canvasFrame.invalidate();
     m_workspace.showBox = !m_workspace.showBox;
     m_services.view.showBoxCheck(m_workspace.showBox);
 }
 
 void Editor::chooseObject(int row)
 {
+    m_canvasFrame.invalidate();
     if (row >= 0 && row < m_workspace.objectCount())
         markAndSelect(row);
 }
 
 void Editor::changeObjectPicture(int row)
 {
+    m_canvasFrame.invalidate();
     if (row < 0 || row >= m_workspace.objectCount() || !::changeObjectPicture(m_workspace, row, m_services.prompts))
         return;
     m_services.view.showObjectList();

@@ -119,9 +119,9 @@ void EditorWindow::setClientSize(int width, int height)
     resize(width, height + menuBar()->sizeHint().height());
 }
 
-void EditorWindow::present(const Surface& frame)
+void EditorWindow::present(const Surface& frame, const QRegion& changed)
 {
-    m_canvas->showFrame(frame);
+    m_canvas->showFrame(frame, changed);
 }
 
 void EditorWindow::showObjectList()
