@@ -7,11 +7,17 @@ void RatioReporter::addRatio(std::string measured, std::string baseline, double 
     m_ratios.push_back({std::move(measured), std::move(baseline), target});
 }
 
+void RatioReporter::addCeiling(std::string measured, double seconds)
+{
+    m_ceilings.push_back({std::move(measured), seconds});
+}
+
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& run : runs) {
         if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-            m_timePerIteration[run.benchmark_name()] = run.GetAdjustedRealTime();
+            m_secondsPerIteration[run.benchmark_name()] =
+                run.real_accumulated_time / static_cast<double>(run.iterations);
     }
     ConsoleReporter::ReportRuns(runs);
 }
@@ -21,13 +27,23 @@ void RatioReporter::Finalize()
     ConsoleReporter::Finalize();
     std::printf("\n%-52s %10s %8s\n", "ratio to baseline (same run)", "ratio", "target");
     for (const Ratio& ratio : m_ratios) {
-        const auto measured = m_timePerIteration.find(ratio.measured);
-        const auto baseline = m_timePerIteration.find(ratio.baseline);
-        if (measured == m_timePerIteration.end() || baseline == m_timePerIteration.end() || baseline->second <= 0)
+        const auto measured = m_secondsPerIteration.find(ratio.measured);
+        const auto baseline = m_secondsPerIteration.find(ratio.baseline);
+        if (measured == m_secondsPerIteration.end() || baseline == m_secondsPerIteration.end() || baseline->second <= 0)
             continue;
         const double value = measured->second / baseline->second;
-        std::printf("%-52s %9.2fx %7.1fx %s\n", (ratio.measured + " / " + ratio.baseline).c_str(), value, ratio.target,
+        std::printf("%-52s %9.3gx %7.3gx %s\n", (ratio.measured + " / " + ratio.baseline).c_str(), value, ratio.target,
                     value <= ratio.target ? "within" : "OVER");
+    }
+    if (m_ceilings.empty())
+        return;
+    std::printf("\n%-52s %10s %8s\n", "time per iteration (us)", "time", "limit");
+    for (const Ceiling& ceiling : m_ceilings) {
+        const auto measured = m_secondsPerIteration.find(ceiling.measured);
+        if (measured == m_secondsPerIteration.end())
+            continue;
+        std::printf("%-52s %10.2f %8.1f %s\n", ceiling.measured.c_str(), measured->second * 1e6, ceiling.seconds * 1e6,
+                    measured->second <= ceiling.seconds ? "within" : "OVER");
     }
 }
 

@@ -8,11 +8,13 @@
 #include <vector>
 
 // Prints the usual table, then each measured operation as a multiple of its baseline from the same run, so
-// the figures compare across machines.
+// the figures compare across machines, and the operations held to an absolute limit against it.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     // `measured` and `baseline` are benchmark names as registered; `target` is the ratio we aim to stay under.
     void addRatio(std::string measured, std::string baseline, double target);
+    // `measured` must take at most `seconds` per iteration: a limit a user feels whatever the machine.
+    void addCeiling(std::string measured, double seconds);
 
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
@@ -23,8 +25,14 @@ private:
         std::string baseline;
         double target;
     };
+    struct Ceiling {
+        std::string measured;
+        double seconds;
+    };
     std::vector<Ratio> m_ratios;
-    std::map<std::string, double> m_timePerIteration;
+    std::vector<Ceiling> m_ceilings;
+    // Real seconds per iteration, whatever unit each benchmark prints in.
+    std::map<std::string, double> m_secondsPerIteration;
 };
 
 // Runs every registered benchmark with the ratios printed after them. Returns the process exit code.

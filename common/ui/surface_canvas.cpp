@@ -1,6 +1,7 @@
 #include "surface_canvas.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -56,6 +57,12 @@ void SurfaceCanvas::showFrame(const Surface& frame)
     repaint();
 }
 
+void SurfaceCanvas::showFrame(const Surface& frame, const QRegion& changed)
+{
+    m_frame = &frame;
+    repaint(changed);
+}
+
 void SurfaceCanvas::showImage(const QImage& image)
 {
     m_frame = nullptr;
@@ -80,12 +87,17 @@ const QImage& SurfaceCanvas::shownImage() const
     return m_image;
 }
 
-void SurfaceCanvas::paintEvent(QPaintEvent*)
+void SurfaceCanvas::paintEvent(QPaintEvent* event)
 {
     // The widget is opaque: the picture covers what it can, and only what lies beyond it gets the window colour.
+    // Only the part to repaint is copied, which on a large canvas is most often a small part of it.
     const QImage& picture = shownImage();
     QPainter painter(this);
-    painter.drawImage(0, 0, picture);
+    for (const QRect& rect : event->region()) {
+        const QRect inPicture = rect & picture.rect();
+        if (!inPicture.isEmpty())
+            painter.drawImage(inPicture.topLeft(), picture, inPicture);
+    }
     if (picture.width() < width())
         painter.fillRect(QRect(picture.width(), 0, width() - picture.width(), height()), palette().window());
     if (picture.height() < height())

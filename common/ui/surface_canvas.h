@@ -20,6 +20,8 @@ public:
     // The frame itself, without copying its pixels: the canvas paints from it now and at every later paint,
     // until another picture is shown. It must stay alive that long, as a window's back buffer does.
     void showFrame(const Surface& frame);
+    // The same, repainting only the part `changed` now: the frame is what the canvas showed before but there.
+    void showFrame(const Surface& frame, const QRegion& changed);
     void showImage(const QImage& image);
     // What the canvas paints.
     const QImage& shownImage() const;

@@ -1,9 +1,10 @@
 #include "editor.h"
 
+#include <QRegion>
+
 #include "ask_for_theme.h"
 #include "change_pictures.h"
 #include "derived_pictures.h"
-#include "editor_frame.h"
 #include "editor_layout.h"
 #include "editor_view.h"
 #include "file_lookup.h"
@@ -36,6 +37,7 @@ Editor::Editor(const std::string& programFolder, EditorServices services)
 
 void Editor::start(const std::string& firstTheme)
 {
+    m_canvasFrame.invalidate();
     std::optional<ThemePackage> theme = readTheme(firstTheme, true);
     takeTheme(theme ? std::move(*theme) : starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
     m_workspace.showBox = true;
@@ -55,6 +57,7 @@ void Editor::start(const std::string& firstTheme)
 bool Editor::loadTheme(const std::string& name)
 {
     endDrag();
+    m_canvasFrame.invalidate();
     std::optional<ThemePackage> package = readTheme(name, false);
     if (!package)
         return false;
@@ -96,15 +99,14 @@ void Editor::runRenderLoop()
 {
     m_rendering = true;
     while (!m_stopRendering) {
-        composeEditorFrame(m_backBuffer, m_workspace);
-        if (m_backBuffer != m_shownFrame) {
-            std::swap(m_backBuffer, m_shownFrame);
-            m_services.view.present(m_shownFrame);
-            ++m_framesShown;
-            m_services.pump.processPendingEvents();
-        } else {
+        const QRegion changed = m_canvasFrame.update(m_workspace);
+        if (changed.isEmpty()) {
             m_services.pump.waitForEvents();
+            continue;
         }
+        m_services.view.present(m_canvasFrame.pixels(), changed);
+        ++m_framesShown;
+        m_services.pump.processPendingEvents();
     }
     m_rendering = false;
 }
@@ -117,6 +119,7 @@ void Editor::windowClosing()
 void Editor::newTheme()
 {
     endDrag();
+    m_canvasFrame.invalidate();
     ::newTheme(m_workspace, m_list);
     m_services.view.showObjectList();
     m_services.view.showCurrentObject();
@@ -124,6 +127,7 @@ void Editor::newTheme()
 
 void Editor::newObject()
 {
+    m_canvasFrame.invalidate();
     if (!::newObject(m_workspace, m_list, m_prompts))
         return;
     setListPanelHeight();
@@ -143,6 +147,7 @@ void Editor::loadChosenTheme()
 
 void Editor::saveTheme()
 {
+    m_canvasFrame.invalidate();
     if (const std::optional<std::string> problem = themePicturesLimitProblem(pictureSizesOf(m_workspace).all())) {
         m_prompts.message(
             "Theme not saved",
@@ -182,29 +187,34 @@ void Editor::quit()
 
 void Editor::changeBackground()
 {
+    m_canvasFrame.invalidate();
     if (::changeBackground(m_workspace, m_prompts))
         m_services.view.setCanvasSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
 }
 
 void Editor::changeContainer()
 {
+    m_canvasFrame.invalidate();
     ::changeContainer(m_workspace, m_prompts);
 }
 
 void Editor::toggleShowBox()
 {
+    m_canvasFrame.invalidate();
     m_workspace.showBox = !m_workspace.showBox;
     m_services.view.showBoxCheck(m_workspace.showBox);
 }
 
 void Editor::chooseObject(int row)
 {
+    m_canvasFrame.invalidate();
     if (row >= 0 && row < m_workspace.objectCount())
         markAndSelect(row);
 }
 
 void Editor::changeObjectPicture(int row)
 {
+    m_canvasFrame.invalidate();
     if (row < 0 || row >= m_workspace.objectCount() || !::changeObjectPicture(m_workspace, row, m_prompts))
         return;
     m_services.view.showObjectList();

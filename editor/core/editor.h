@@ -4,6 +4,7 @@
 #include <string>
 
 #include "canvas_drag.h"
+#include "canvas_frame.h"
 #include "hooked_prompts.h"
 #include "object_list.h"
 #include "surface.h"
@@ -34,8 +35,10 @@ public:
     // Start-up up to the render loop: `firstTheme` (or, when it cannot be loaded, a theme of the editor's own)
     // with a fresh default tube and mask for every object, object 1 current and marked, the window sized.
     void start(const std::string& firstTheme = ThemeFiles::kDefaultTheme);
-    // Composes and shows frames and lets the window's events run between them, until the window closes. When
-    // nothing changed since the frame shown, it waits for the next event instead of showing the same again.
+    // Composes and shows frames and lets the window's events run between them, until the window closes. Only the
+    // part of the canvas that changed since the frame shown is composed and shown again; when nothing changed, it
+    // waits for the next event instead. Every command but the canvas's pointer events has the whole frame
+    // composed again, since it may have changed a picture.
     void runRenderLoop();
     // The window closes: the render loop ends after its current pass.
     void windowClosing();
@@ -98,8 +101,7 @@ private:
     ObjectList m_list;
     CanvasDrag m_drag;
 
-    Surface m_backBuffer;
-    Surface m_shownFrame;
+    CanvasFrame m_canvasFrame;
     bool m_stopRendering = false;
     bool m_rendering = false;
     int m_framesShown = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+class QRegion;
 class Surface;
 
 // What the editor shows, as its rules ask for it. The main window implements it; tests record it.
@@ -13,8 +14,10 @@ public:
     virtual void setClientSize(int width, int height) = 0;
     // The client area grows to at least this size, within the screen; it never shrinks.
     virtual void growClientSize(int width, int height) = 0;
-    // Copies the frame to the canvas and repaints it now.
-    virtual void present(const Surface& frame) = 0;
+    // The canvas shows the frame, repainting now only the part `changed`: elsewhere the frame holds what the
+    // canvas shows already. The frame stays alive, and between two presents it holds what the canvas shows, so
+    // the canvas may paint from it at any time.
+    virtual void present(const Surface& frame, const QRegion& changed) = 0;
     // Rows were added or removed, or an object got a new picture: the rows are shown afresh from the list.
     virtual void showObjectList() = 0;
     // The X and Y labels of one row changed.

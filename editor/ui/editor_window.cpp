@@ -154,9 +154,9 @@ QSize EditorWindow::largestClientSize() const
     return shownOn->availableGeometry().size() - frame - QSize(0, menuBar()->sizeHint().height());
 }
 
-void EditorWindow::present(const Surface& frame)
+void EditorWindow::present(const Surface& frame, const QRegion& changed)
 {
-    m_canvas->showFrame(frame);
+    m_canvas->showFrame(frame, changed);
 }
 
 void EditorWindow::showObjectList()

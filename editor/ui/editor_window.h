@@ -41,7 +41,7 @@ public:
     void setCanvasSize(int width, int height) override;
     void setClientSize(int width, int height) override;
     void growClientSize(int width, int height) override;
-    void present(const Surface& frame) override;
+    void present(const Surface& frame, const QRegion& changed) override;
     void showObjectList() override;
     void showRowLabels(int row) override;
     void showCurrentObject() override;

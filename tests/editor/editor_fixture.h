@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegion>
 #include <QTemporaryDir>
 
 #include "editor.h"
@@ -18,9 +19,14 @@ public:
     {
         clientSize = {std::max(width, clientSize.first), std::max(height, clientSize.second)};
     }
-    void present(const Surface& frame) override
+    // Like the canvas, keeps what it showed and takes from the frame only the part that changed.
+    void present(const Surface& frame, const QRegion& changed) override
     {
-        shown = frame;
+        if (shown.width() != frame.width() || shown.height() != frame.height())
+            shown.resize(frame.width(), frame.height());
+        for (const QRect& rect : changed)
+            blit(shown, rect.x(), rect.y(), rect.width(), rect.height(), frame, rect.x(), rect.y(), RasterOp::SrcCopy);
+        lastChanged = changed;
         ++presents;
     }
     void showObjectList() override {}
@@ -33,6 +39,7 @@ public:
     std::pair<int, int> canvasSize{0, 0};
     std::pair<int, int> clientSize{0, 0};
     Surface shown;
+    QRegion lastChanged;
     int presents = 0;
 };
 
