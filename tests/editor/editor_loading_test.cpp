@@ -38,6 +38,9 @@ TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasksOrATheEditors
     ASSERT_EQ(own.objectCount(), 1);
     const Surface& picture = own.objects[0].picture;
     EXPECT_EQ(own.objects[0].mask.pixel(picture.width() / 2, picture.height() / 2), kBlack);
+    for (int y = 0; y < picture.height(); ++y)  // a disc, the same either way round
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_EQ(picture.pixel(x, y), picture.pixel(picture.width() - 1 - x, picture.height() - 1 - y)) << x;
     EXPECT_EQ(own.boxMask.pixel(own.box.width() / 2, own.box.height() / 2), kBlack);
     EXPECT_EQ(own.background, Surface(305, 241, kWhite));
 
