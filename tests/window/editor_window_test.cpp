@@ -67,8 +67,11 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
     ObjectListPanel* list = window.objectListPanel();
     pump.steps.push_back([&] {  // start-up
         QVERIFY(list->rowCount() == 6 && list->option(0)->isChecked());
-        // The canvas and the window take the theme's background's size.
-        QCOMPARE(window.centralWidget()->size(), QSize(264 + 480 + 10, 8 + 360 + 10));
+        // The canvas and the window take the theme's background's size; the canvas stands right of the panels,
+        // which are as wide as the list's texts need.
+        const int canvasLeft = window.canvasArea()->x();
+        QVERIFY(canvasLeft > list->geometry().right());
+        QCOMPARE(window.centralWidget()->size(), QSize(canvasLeft + 480 + 10, 8 + 360 + 10));
         QCOMPARE(window.currentObjectPanel()->tubeView()->size(),
                  QSize(ws.objects[0].tube.width(), ws.objects[0].tube.height()));
         QCOMPARE(window.canvas()->shownImage().size(), QSize(480, 360));
