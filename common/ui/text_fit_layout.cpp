@@ -1,8 +1,11 @@
 #include "text_fit_layout.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <map>
 
@@ -33,7 +36,16 @@ QSize fittedSize(const QLayoutItem* item, const QRect& design)
         const int width = std::max(design.width(), control->minimumSizeHint().width());
         return {width, std::max(design.height(), control->heightForWidth(width))};
     }
-    return design.size().expandedTo(control->sizeHint());
+    QSize wanted = control->sizeHint();
+    // A radio button or a check box grows down only as far as its line of text or its indicator needs: the room
+    // its size hint keeps around them for the focus frame would push every row of a list apart.
+    if (qobject_cast<const QRadioButton*>(control) || qobject_cast<const QCheckBox*>(control)) {
+        const QStyle::PixelMetric indicator = qobject_cast<const QRadioButton*>(control)
+                                                  ? QStyle::PM_ExclusiveIndicatorHeight
+                                                  : QStyle::PM_IndicatorHeight;
+        wanted.setHeight(std::max(control->fontMetrics().height(), control->style()->pixelMetric(indicator)));
+    }
+    return design.size().expandedTo(wanted);
 }
 
 struct Span {

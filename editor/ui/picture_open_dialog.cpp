@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStorageInfo>
+#include <QTextLayout>
+#include <QToolTip>
 
 #include "editor_layout.h"
 #include "file_system.h"
@@ -51,6 +53,26 @@ std::vector<std::string> machineDrives()
 std::string bytesOf(const QListWidgetItem* item, int role)
 {
     return item->data(role).toByteArray().toStdString();
+}
+
+// The text broken into lines that fit in a tooltip on any screen, within a word where a word is wider (a long
+// file name); nothing of the text is lost.
+QString tooltipLines(const QString& text)
+{
+    constexpr int kLineCharacters = 60;
+    const QFont font = QToolTip::font();
+    QTextLayout layout(text, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrapping);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(QFontMetrics(font).averageCharWidth() * kLineCharacters);
+        lines << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -209,9 +231,9 @@ void PictureOpenDialog::showPreview(const std::string& path)
         return;
     }
     // The message names the full path, far too long for the small box: the box says what happened, its tooltip
-    // why. As a paragraph the tooltip wraps, within a long name too, instead of running off the screen.
+    // why.
     m_preview->setText(QStringLiteral("Cannot read this picture"));
-    m_preview->setToolTip(QStringLiteral("<p>%1</p>").arg(QString::fromStdString(picture.error()).toHtmlEscaped()));
+    m_preview->setToolTip(tooltipLines(QString::fromStdString(picture.error())));
 }
 
 std::optional<std::string> showPictureOpenDialog(QWidget* parent)

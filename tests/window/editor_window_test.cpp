@@ -144,7 +144,10 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
     pump.steps.push_back([&] {  // the second theme's rows, its canvas, and a window grown for it
         QCOMPARE(list->rowCount(), 12);
         QCOMPARE(window.canvas()->size(), QSize(512, 384));
-        QCOMPARE(window.centralWidget()->size(), QSize(264 + 512 + 10, 8 + 384 + 10));
+        // As wide as the canvas needs, unless the screen is narrower (the offscreen one is 800 pixels wide).
+        QVERIFY(window.centralWidget()->width() == window.canvasArea()->x() + 512 + 10 ||
+                window.frameGeometry().width() == window.screen()->availableGeometry().width());
+        QCOMPARE(window.centralWidget()->height(), 8 + 384 + 10);
         QCOMPARE(list->xLabel(11)->text(), QString::number(ws.objectX[11]));
     });
     pump.steps.push_back([&] {  // a theme larger than the screen: the canvas scrolls in its place, the window fits
