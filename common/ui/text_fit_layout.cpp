@@ -167,7 +167,7 @@ int TextFitLayout::count() const
     return static_cast<int>(m_placed.size());
 }
 
-std::vector<QRect> TextFitLayout::fittedGeometries() const
+TextFitLayout::Arrangement TextFitLayout::arrange() const
 {
     std::vector<QRect> designs, fitted;
     std::vector<bool> shown;
@@ -181,27 +181,26 @@ std::vector<QRect> TextFitLayout::fittedGeometries() const
     pushApart(fitted, designs, shown, designs, Qt::Horizontal);
     const std::vector<QRect> placedAcross = fitted;
     pushApart(fitted, designs, shown, placedAcross, Qt::Vertical);
-    return fitted;
-}
 
-QSize TextFitLayout::sizeHint() const
-{
-    const std::vector<QRect> fitted = fittedGeometries();
     std::vector<int> designRights, designBottoms;
-    for (const Placed& placed : m_placed) {
-        designRights.push_back(placed.design.x() + placed.design.width());
-        designBottoms.push_back(placed.design.y() + placed.design.height());
+    for (const QRect& design : designs) {
+        designRights.push_back(design.x() + design.width());
+        designBottoms.push_back(design.y() + design.height());
     }
     const int rightMargin = designMargin(designRights, m_designSize.width());
     const int bottomMargin = designMargin(designBottoms, m_designSize.height());
     QSize size = m_designSize;
-    for (std::size_t i = 0; i < m_placed.size(); ++i) {
-        if (m_placed[i].item->isEmpty())
-            continue;
-        size = size.expandedTo(
-            QSize(fitted[i].x() + fitted[i].width() + rightMargin, fitted[i].y() + fitted[i].height() + bottomMargin));
+    for (std::size_t i = 0; i < fitted.size(); ++i) {
+        if (shown[i])
+            size = size.expandedTo(QSize(fitted[i].x() + fitted[i].width() + rightMargin,
+                                         fitted[i].y() + fitted[i].height() + bottomMargin));
     }
-    return size;
+    return {fitted, size};
+}
+
+QSize TextFitLayout::sizeHint() const
+{
+    return arrange().size;
 }
 
 QSize TextFitLayout::minimumSize() const
@@ -212,16 +211,24 @@ QSize TextFitLayout::minimumSize() const
 void TextFitLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
-    const std::vector<QRect> fitted = fittedGeometries();
+    m_laidOut = arrange();
     // The widget itself takes the place: a layout item would keep a button at its preferred height, centred in
     // its place, where the design makes it taller.
     for (std::size_t i = 0; i < m_placed.size(); ++i) {
-        const QRect place = fitted[i].translated(rect.topLeft());
+        const QRect place = m_laidOut->geometries[i].translated(rect.topLeft());
         if (QWidget* control = m_placed[i].item->widget())
             control->setGeometry(place);
         else
             m_placed[i].item->setGeometry(place);
     }
+}
+
+void TextFitLayout::invalidate()
+{
+    // A text that changes without needing other room, as a clock's does at every tick, lays nothing out again.
+    if (m_laidOut && arrange() == *m_laidOut)
+        return;
+    QLayout::invalidate();
 }
 
 Qt::Orientations TextFitLayout::expandingDirections() const

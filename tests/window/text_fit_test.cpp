@@ -9,6 +9,7 @@
 #include "object_list_panel.h"
 #include "picture_open_dialog.h"
 #include "qt_prompts.h"
+#include "text_fit_layout.h"
 #include "theme_chooser.h"
 #include "theme_description_dialog.h"
 
@@ -159,6 +160,7 @@ class TextFitTest : public QObject {
 
 private slots:
     void initTestCase();
+    void aGrownTextMovesOnlyWhatItReaches();
     void gameWindowShowsTheTimeOfAVeryLongRoundWhole();
     void highScorePanelShowsTheWidestNamesWholeInsideTheWindow();
     void nameBoxTakesThirtyCharacters();
@@ -171,6 +173,38 @@ void TextFitTest::initTestCase()
 {
     // The About window shows the longest version text a version can give.
     QApplication::setApplicationVersion(QStringLiteral("65535.65535.65535"));
+}
+
+// A caption that outgrows its place pushes the text boxes of its column's row and the column with it, and the
+// window with them; the caption below it stays, and so does everything while the long caption is hidden.
+void TextFitTest::aGrownTextMovesOnlyWhatItReaches()
+{
+    QWidget window;
+    auto* layout = new TextFitLayout(&window, QSize(160, 60));
+    auto* longCaption = new QLabel(QStringLiteral("A caption far longer than its place"), &window);
+    auto* shortCaption = new QLabel(QStringLiteral("Y:"), &window);
+    QLineEdit top(&window), bottom(&window);
+    layout->place(longCaption, QRect(0, 0, 40, 20));
+    layout->place(&top, QRect(50, 0, 100, 20));
+    layout->place(shortCaption, QRect(0, 30, 40, 20));
+    layout->place(&bottom, QRect(50, 30, 100, 20));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const int captionWidth = longCaption->sizeHint().width();
+    QVERIFY(captionWidth > 44);
+    QCOMPARE(longCaption->geometry(), QRect(0, 0, captionWidth, 20));
+    // Six pixels from the grown caption, as much as the design's gap of ten allows.
+    QCOMPARE(top.geometry(), QRect(captionWidth + 6, 0, 100, 20));
+    QCOMPARE(bottom.geometry(), QRect(captionWidth + 6, 30, 100, 20));
+    QCOMPARE(shortCaption->geometry(), QRect(0, 30, 40, 20));
+    QCOMPARE(window.size(), QSize(captionWidth + 6 + 100 + 10, 60));
+
+    longCaption->hide();
+    QCoreApplication::processEvents();
+    QCOMPARE(top.geometry(), QRect(50, 0, 100, 20));
+    QCOMPARE(bottom.geometry(), QRect(50, 30, 100, 20));
+    QCOMPARE(window.size(), QSize(160, 60));
 }
 
 // A round left running for a week: the clock shows 604799.99 seconds.
