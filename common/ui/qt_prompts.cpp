@@ -1,9 +1,18 @@
 #include "qt_prompts.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "theme_chooser.h"
+
+namespace {
+
+// The longest entry an input box takes. The programs ask only for a player's name, which the high-score panel
+// shows whole.
+constexpr int kLongestInput = 30;
+
+}  // namespace
 
 QtPrompts::QtPrompts(QWidget* parent, std::string programTitle, ProgramDialogs dialogs)
     : m_parent(parent), m_programTitle(std::move(programTitle)), m_dialogs(std::move(dialogs))
@@ -49,10 +58,14 @@ void QtPrompts::message(const std::string& title, const std::string& text, Messa
 
 std::string QtPrompts::input(const std::string& prompt, const std::string& title, const std::string& defaultText)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(m_parent, windowTitle(title), displayText(prompt), QLineEdit::Normal,
-                                               QString::fromStdString(defaultText), &accepted);
-    return accepted ? text.toStdString() : std::string();
+    QInputDialog box(m_parent);
+    box.setWindowTitle(windowTitle(title));
+    box.setLabelText(displayText(prompt));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(QString::fromStdString(defaultText));
+    if (auto* entry = box.findChild<QLineEdit*>())
+        entry->setMaxLength(kLongestInput);
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
 std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFolder)

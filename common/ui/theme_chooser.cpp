@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "file_system.h"
+#include "text_fit_layout.h"
 #include "theme_folders.h"
 #include "theme_locations.h"
 
@@ -45,10 +46,10 @@ ThemeChooser::ThemeChooser(const std::vector<ThemeEntry>& themes, QWidget* paren
 ThemeChooser::ThemeChooser(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Choose a theme"));
-    setFixedSize(kClientWidth, kClientHeight);
+    auto* layout = new TextFitLayout(this, QSize(kClientWidth, kClientHeight));
 
     m_list = new QListWidget(this);
-    m_list->setGeometry(8, 8, 185, 134);
+    layout->place(m_list, QRect(8, 8, 185, 134));
     for (const std::string& name : names) {
         auto* entry = new QListWidgetItem(displayName(name), m_list);
         entry->setData(kFolderNameRole, QByteArray::fromStdString(name));
@@ -56,10 +57,10 @@ ThemeChooser::ThemeChooser(const std::vector<std::string>& names, QWidget* paren
     m_list->setCurrentRow(-1);
 
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setGeometry(kButtonLeft, 8, kButtonWidth, kButtonHeight);
+    layout->place(m_okButton, QRect(kButtonLeft, 8, kButtonWidth, kButtonHeight));
     m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelButton->setGeometry(kButtonLeft, 40, kButtonWidth, kButtonHeight);
+    layout->place(m_cancelButton, QRect(kButtonLeft, 40, kButtonWidth, kButtonHeight));
     setTabOrder(m_list, m_cancelButton);
     setTabOrder(m_cancelButton, m_okButton);
 

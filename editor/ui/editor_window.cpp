@@ -130,13 +130,23 @@ void EditorWindow::setCanvasSize(int width, int height)
 
 void EditorWindow::setClientSize(int width, int height)
 {
-    const QSize most = largestClientSize();
-    resize(std::min(width, most.width()), std::min(height, most.height()) + menuBar()->sizeHint().height());
+    resizeClient(width + panelsWidening(), height);
 }
 
 void EditorWindow::growClientSize(int width, int height)
 {
-    setClientSize(std::max(width, this->width()), std::max(height, clientHeight()));
+    resizeClient(std::max(width + panelsWidening(), this->width()), std::max(height, clientHeight()));
+}
+
+void EditorWindow::resizeClient(int width, int height)
+{
+    const QSize most = largestClientSize();
+    resize(std::min(width, most.width()), std::min(height, most.height()) + menuBar()->sizeHint().height());
+}
+
+int EditorWindow::panelsWidening() const
+{
+    return m_panelWidth - kPanelWidth;
 }
 
 int EditorWindow::clientHeight() const
@@ -195,20 +205,27 @@ double EditorWindow::twipsPerPixelY()
 
 void EditorWindow::layOutPanels()
 {
+    // The panels grow to the width the list's texts need; the canvas and the window's right edge move with them.
+    const int panelWidth = std::max(kPanelWidth, m_objectListPanel->minimumSizeHint().width());
+    if (panelWidth != m_panelWidth) {
+        const int widened = panelWidth - m_panelWidth;
+        m_panelWidth = panelWidth;
+        resizeClient(width() + widened, clientHeight());
+    }
     const int panelHeight = objectPanelHeight(m_currentObjectPanel->tubeView()->height());
-    m_currentObjectPanel->setGeometry(kPanelLeft, kObjectPanelTop, kPanelWidth, panelHeight);
+    m_currentObjectPanel->setGeometry(kPanelLeft, kObjectPanelTop, m_panelWidth, panelHeight);
     const int objectPanelBottom = kObjectPanelTop + panelHeight;
     const double leastListHeight = leastListPanelHeight(m_editor->objectList().rows, twipsPerPixelY());
     // The list never shrinks below its least height: the window grows to make room, and no smaller than that.
     const int neededHeight = leftColumnHeight(objectPanelBottom, leastListHeight);
     setMinimumHeight(neededHeight + menuBar()->sizeHint().height());
     if (clientHeight() < neededHeight)
-        growClientSize(width(), neededHeight);
+        resizeClient(width(), neededHeight);
     const ListPanelPlace place =
         placeListPanel(clientHeight(), m_editor->objectList().panelHeight, objectPanelBottom, leastListHeight);
-    m_objectListPanel->setGeometry(kPanelLeft, place.top, kPanelWidth, place.height);
-    const ClientSize area = canvasAreaSize(width(), clientHeight());
-    m_canvasArea->setGeometry(kCanvasLeft, kCanvasTop, area.width, area.height);
+    m_objectListPanel->setGeometry(kPanelLeft, place.top, m_panelWidth, place.height);
+    const ClientSize area = canvasAreaSize(width() - panelsWidening(), clientHeight());
+    m_canvasArea->setGeometry(kCanvasLeft + panelsWidening(), kCanvasTop, area.width, area.height);
 }
 
 void EditorWindow::resizeEvent(QResizeEvent* event)

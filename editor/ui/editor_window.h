@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "editor.h"
+#include "editor_layout.h"
 #include "editor_view.h"
 
 class CurrentObjectPanel;
@@ -60,6 +61,11 @@ private:
     // Runs whenever the tube preview, the list or the window's size changes.
     void layOutPanels();
     int clientHeight() const;
+    // Sets the client area as it is, the panels' widening included, within the screen.
+    void resizeClient(int width, int height);
+    // How much wider than their design the panels are for the list's texts; the canvas stands that much further
+    // right, and the client areas the editor asks for are that much wider.
+    int panelsWidening() const;
     // The largest client area that keeps the whole window within the screen's available area.
     QSize largestClientSize() const;
 
@@ -71,4 +77,5 @@ private:
     QScrollArea* m_canvasArea;
     SurfaceCanvas* m_canvas;
     QAction* m_showBoxAction = nullptr;
+    int m_panelWidth = kPanelWidth;
 };

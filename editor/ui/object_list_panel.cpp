@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <cmath>
 
 #include "editor_layout.h"
 #include "object_list.h"
 #include "picture_thumbnail.h"
+#include "text_fit_layout.h"
 #include "workspace.h"
 
 namespace {
@@ -25,6 +27,14 @@ QLabel* plainLabel(const QString& text, QWidget* parent)
     return label;
 }
 
+// A position label is as wide as the widest position from the start, so a drag never widens the list.
+QLabel* positionLabel(QWidget* parent)
+{
+    QLabel* label = plainLabel(QString(), parent);
+    label->setMinimumWidth(label->fontMetrics().size(0, QStringLiteral("-32768")).width());
+    return label;
+}
+
 }  // namespace
 
 ObjectListPanel::ObjectListPanel(QWidget* parent) : QFrame(parent)
@@ -34,6 +44,7 @@ ObjectListPanel::ObjectListPanel(QWidget* parent) : QFrame(parent)
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_rowsWidget = new QWidget;
+    m_rowsLayout = new TextFitLayout(m_rowsWidget);
     m_scrollArea->setWidget(m_rowsWidget);
     m_xCaption = plainLabel(QStringLiteral("X: "), m_rowsWidget);
     m_yCaption = plainLabel(QStringLiteral("Y: "), m_rowsWidget);
@@ -51,11 +62,19 @@ void ObjectListPanel::showRows(const ObjectList& list, const Workspace& workspac
     }
     showMark(list);
 
-    m_xCaption->setGeometry(pixels(xCaptionGeometry(), twipsPerPixel));
-    m_yCaption->setGeometry(pixels(yCaptionGeometry(), twipsPerPixel));
+    m_rowsLayout->place(m_xCaption, pixels(xCaptionGeometry(), twipsPerPixel));
+    m_rowsLayout->place(m_yCaption, pixels(yCaptionGeometry(), twipsPerPixel));
     const int contentHeight = static_cast<int>(std::ceil(listRowsHeight(list.rows, twipsPerPixel)));
     const int contentWidth = pixels(listRowGeometry(0).yLabel, twipsPerPixel).right() + 2;
-    m_rowsWidget->resize(contentWidth, contentHeight);
+    m_rowsLayout->setDesignSize(QSize(contentWidth, contentHeight));
+    m_rowsLayout->activate();
+}
+
+QSize ObjectListPanel::minimumSizeHint() const
+{
+    // Room for the scroll bar too, so the rows never hide under it when there are more than the panel holds.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollArea);
+    return QSize(m_rowsWidget->width() + 2 * frameWidth() + scrollBar, 0);
 }
 
 void ObjectListPanel::showLabels(const Workspace& workspace, int row)
@@ -75,14 +94,13 @@ void ObjectListPanel::addRow(double twipsPerPixel)
     const int index = rowCount();
     const ListRowGeometry geometry = listRowGeometry(index);
     Row row{new QRadioButton(QString::fromStdString(rowCaption(index)), m_rowsWidget),
-            new PictureThumbnail(m_rowsWidget), plainLabel(QString(), m_rowsWidget),
-            plainLabel(QString(), m_rowsWidget)};
+            new PictureThumbnail(m_rowsWidget), positionLabel(m_rowsWidget), positionLabel(m_rowsWidget)};
     // The editor decides which row is marked, also none: the buttons do not exclude each other by themselves.
     row.option->setAutoExclusive(false);
-    row.option->setGeometry(pixels(geometry.option, twipsPerPixel));
-    row.thumbnail->setGeometry(pixels(geometry.thumbnail, twipsPerPixel));
-    row.xLabel->setGeometry(pixels(geometry.xLabel, twipsPerPixel));
-    row.yLabel->setGeometry(pixels(geometry.yLabel, twipsPerPixel));
+    m_rowsLayout->place(row.option, pixels(geometry.option, twipsPerPixel));
+    m_rowsLayout->place(row.thumbnail, pixels(geometry.thumbnail, twipsPerPixel));
+    m_rowsLayout->place(row.xLabel, pixels(geometry.xLabel, twipsPerPixel));
+    m_rowsLayout->place(row.yLabel, pixels(geometry.yLabel, twipsPerPixel));
     connect(row.option, &QRadioButton::clicked, this, [this, index] { emit optionClicked(index); });
     connect(row.thumbnail, &PictureThumbnail::clicked, this, [this, index] { emit thumbnailClicked(index); });
     for (QWidget* widget : {static_cast<QWidget*>(row.option), static_cast<QWidget*>(row.thumbnail),

@@ -7,11 +7,13 @@ class PictureThumbnail;
 class QLabel;
 class QRadioButton;
 class QScrollArea;
+class TextFitLayout;
 struct ObjectList;
 struct Workspace;
 
 // The object list: one row per object with its option button, thumbnail and X and Y labels, laid out in
-// twips as the editor's layout says. The rows scroll when the panel is too low to hold them all.
+// twips as the editor's layout says, each control grown to its text. The rows scroll when the panel is too low to
+// hold them all.
 class ObjectListPanel : public QFrame {
     Q_OBJECT
 public:
@@ -28,6 +30,9 @@ public:
     QLabel* xLabel(int row) const { return m_rows[static_cast<std::size_t>(row)].xLabel; }
     QLabel* yLabel(int row) const { return m_rows[static_cast<std::size_t>(row)].yLabel; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
+
+    // As wide as the rows' texts need.
+    QSize minimumSizeHint() const override;
 
 signals:
     void optionClicked(int row);
@@ -48,6 +53,7 @@ private:
 
     QScrollArea* m_scrollArea;
     QWidget* m_rowsWidget;
+    TextFitLayout* m_rowsLayout;
     QLabel* m_xCaption;
     QLabel* m_yCaption;
     std::vector<Row> m_rows;

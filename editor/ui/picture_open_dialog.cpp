@@ -11,12 +11,15 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStorageInfo>
+#include <QTextLayout>
+#include <QToolTip>
 
 #include "editor_layout.h"
 #include "file_system.h"
 #include "picture_browser.h"
 #include "picture_file.h"
 #include "qimage_convert.h"
+#include "text_fit_layout.h"
 
 namespace {
 
@@ -47,14 +50,29 @@ std::vector<std::string> machineDrives()
     return pickableDrives(mounted, QDir::homePath().toStdString());
 }
 
-QString nameInFolder(const std::string& path)
-{
-    return displayName(path.substr(path.rfind('/') + 1));
-}
-
 std::string bytesOf(const QListWidgetItem* item, int role)
 {
     return item->data(role).toByteArray().toStdString();
+}
+
+// The text broken into lines that fit in a tooltip on any screen, within a word where a word is wider (a long
+// file name); nothing of the text is lost.
+QString tooltipLines(const QString& text)
+{
+    constexpr int kLineCharacters = 60;
+    const QFont font = QToolTip::font();
+    QTextLayout layout(text, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(wrapping);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(QFontMetrics(font).averageCharWidth() * kLineCharacters);
+        lines << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -62,24 +80,24 @@ std::string bytesOf(const QListWidgetItem* item, int role)
 PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Open"));
-    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    auto* layout = new TextFitLayout(this, QSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips)));
 
     m_fileNameEdit = new QLineEdit(this);
-    m_fileNameEdit->setGeometry(pixelRect(120, 120, 2295, 285));
+    layout->place(m_fileNameEdit, pixelRect(120, 120, 2295, 285));
     m_folderList = new QListWidget(this);
-    m_folderList->setGeometry(pixelRect(120, 480, 2295, 3240));
+    layout->place(m_folderList, pixelRect(120, 480, 2295, 3240));
     m_folderList->installEventFilter(this);
     m_driveList = new QComboBox(this);
-    m_driveList->setGeometry(pixelRect(120, 3840, 2295, 315));
+    layout->place(m_driveList, pixelRect(120, 3840, 2295, 315));
     m_fileList = new QListWidget(this);
-    m_fileList->setGeometry(pixelRect(2520, 120, 2055, 3015));
+    layout->place(m_fileList, pixelRect(2520, 120, 2055, 3015));
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setGeometry(pixelRect(4680, 120, 1215, 375));
+    layout->place(m_okButton, pixelRect(4680, 120, 1215, 375));
     m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelButton->setGeometry(pixelRect(4680, 600, 1215, 375));
+    layout->place(m_cancelButton, pixelRect(4680, 600, 1215, 375));
     m_preview = new QLabel(this);
-    m_preview->setGeometry(pixelRect(4680, 1080, 1215, 975));
+    layout->place(m_preview, pixelRect(4680, 1080, 1215, 975));
     m_preview->setScaledContents(true);
     m_preview->setWordWrap(true);
     m_preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -212,10 +230,10 @@ void PictureOpenDialog::showPreview(const std::string& path)
         m_preview->setToolTip(QString());
         return;
     }
-    // The message names the full path, too long for the small box; the tooltip keeps it whole.
-    const QString message = QString::fromStdString(picture.error());
-    m_preview->setText(QString(message).replace(QString::fromStdString(path), nameInFolder(path)));
-    m_preview->setToolTip(message);
+    // The message names the full path, far too long for the small box: the box says what happened, its tooltip
+    // why.
+    m_preview->setText(QStringLiteral("Cannot read this picture"));
+    m_preview->setToolTip(tooltipLines(QString::fromStdString(picture.error())));
 }
 
 std::optional<std::string> showPictureOpenDialog(QWidget* parent)

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "editor_layout.h"
+#include "text_fit_layout.h"
 #include "theme_description_rules.h"
 
 namespace {
@@ -39,22 +40,23 @@ ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& 
     setWindowTitle(QStringLiteral("About Theme"));
     if (parent)
         setWindowIcon(parent->windowIcon());
-    setFixedSize(twipsToPixels(4680, kUsualTwipsPerPixel), twipsToPixels(2415, kUsualTwipsPerPixel));
+    auto* layout = new TextFitLayout(
+        this, QSize(twipsToPixels(4680, kUsualTwipsPerPixel), twipsToPixels(2415, kUsualTwipsPerPixel)));
 
     m_nameCaption = new QLabel(QStringLiteral("Theme name:"), this);
-    m_nameCaption->setGeometry(pixelRect(120, 120, 975, 195));
+    layout->place(m_nameCaption, pixelRect(120, 120, 975, 195));
     m_nameEdit = new QLineEdit(QStringLiteral("My theme"), this);
-    m_nameEdit->setGeometry(pixelRect(1200, 120, 1935, 285));
+    layout->place(m_nameEdit, pixelRect(1200, 120, 1935, 285));
     m_descriptionEdit = new QPlainTextEdit(QStringLiteral("This theme was created by YOUR_NAME\n"), this);
-    m_descriptionEdit->setGeometry(pixelRect(120, 600, 3015, 1095));
+    layout->place(m_descriptionEdit, pixelRect(120, 600, 3015, 1095));
     m_descriptionEdit->setTabChangesFocus(true);
     m_dateLineEdit = new QLineEdit(QStringLiteral("On the ") + today, this);
-    m_dateLineEdit->setGeometry(pixelRect(120, 1800, 3015, 375));
+    layout->place(m_dateLineEdit, pixelRect(120, 1800, 3015, 375));
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    m_okButton->setGeometry(pixelRect(3240, 120, 1215, 375));
+    layout->place(m_okButton, pixelRect(3240, 120, 1215, 375));
     m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancelButton->setGeometry(pixelRect(3240, 600, 1215, 375));
+    layout->place(m_cancelButton, pixelRect(3240, 600, 1215, 375));
 
     setTabOrder(m_descriptionEdit, m_okButton);
     setTabOrder(m_okButton, m_dateLineEdit);

@@ -5,6 +5,7 @@
 
 class QLabel;
 class QTimer;
+class TextFitLayout;
 
 // The About window: title, version, a description that scrolls when it does not fit, a disclaimer, the
 // legal notice, and a logo that follows the pointer while Ctrl and the left button are held on it.
@@ -37,6 +38,7 @@ private:
     void showTexts();
 
     std::function<QPoint()> m_pointerPosition;
+    TextFitLayout* m_layout;
     QLabel* m_logo;
     QLabel* m_title;
     QLabel* m_version;

@@ -12,6 +12,7 @@
 #include "image_button.h"
 #include "qt_prompts.h"
 #include "surface_canvas.h"
+#include "text_fit_layout.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ GameWindow::~GameWindow() = default;
 void GameWindow::buildControls()
 {
     setWindowTitle(QStringLiteral("Vantor"));
+    m_layout = new TextFitLayout(this);
     m_canvas = new SurfaceCanvas(this);
-    m_canvas->move(kCanvasLeft, kCanvasTop);
     const QImage title = drawTitlePicture();
     m_canvas->setCanvasSize(title.width(), title.height());
     m_canvas->showImage(title);
@@ -65,8 +66,6 @@ void GameWindow::buildControls()
     m_startButton = new QPushButton(QStringLiteral("&Start"), this);
     m_startButton->setToolTip(QStringLiteral("Start the game"));
     m_highScoresButton = new QPushButton(QStringLiteral("&HighScores"), this);
-    for (QPushButton* button : {m_startButton, m_highScoresButton})
-        button->setFixedSize(kButtonWidth, kButtonHeight);
 
     m_aboutButton =
         new ImageButton(drawAboutButtonPicture(),
@@ -79,12 +78,19 @@ void GameWindow::buildControls()
     timeFont.setPointSize(12);
     timeFont.setBold(true);
     m_timeLabel->setFont(timeFont);
-    // The click area lies over the label, so the label can hide while the area stays clickable.
+    // The click area lies over the label, so the label can hide while the area stays clickable; the label keeps
+    // its place while hidden, and the area follows it as it grows with the time.
+    QSizePolicy keepsPlace = m_timeLabel->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    m_timeLabel->setSizePolicy(keepsPlace);
+    m_timeLabel->installEventFilter(this);
     m_timeClickArea = new QWidget(this);
     m_timeClickArea->setCursor(Qt::PointingHandCursor);
     m_timeClickArea->installEventFilter(this);
 
+    // Over the canvas while it is shown, and the window grows to hold it whole.
     m_highScorePanel = new HighScorePanel(this);
+    m_layout->place(m_highScorePanel, QRect(kCanvasLeft, kCanvasTop, 0, 0));
     m_highScorePanel->raise();
 }
 
@@ -121,6 +127,10 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event)
         toggleTimeLabel();
         return true;
     }
+    if (watched == m_timeLabel && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        m_timeClickArea->setGeometry(m_timeLabel->geometry());
+        m_timeClickArea->raise();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -146,20 +156,24 @@ void GameWindow::fitWindowToCanvas()
     const int buttonTop = canvasHeight + kButtonRowGap;
     const double outerWidth = canvasWidth + kFrameAllowancePx;
 
-    m_highScorePanel->move(kCanvasLeft, kCanvasTop);
-    m_startButton->move(kCanvasLeft + kStartButtonIndent, buttonTop);
-    const double gap = (outerWidth - m_startButton->width() - m_highScoresButton->width()) / 3.0;
-    const int startRight = m_startButton->x() + m_startButton->width();
-    m_highScoresButton->move(static_cast<int>(std::lround(startRight + gap)), buttonTop);
-    m_aboutButton->move(startRight + 5, buttonTop);
-    m_themeButton->move(m_highScoresButton->x() + m_highScoresButton->width() + 1, buttonTop);
-    m_timeLabel->setGeometry(m_themeButton->x() + m_themeButton->width() + 8, buttonTop, kTimeLabelWidth,
-                             kButtonHeight);
-    m_timeClickArea->setGeometry(m_timeLabel->geometry());
-    m_timeClickArea->raise();
+    // The design's places; buttons and the time grow to their texts from there, and push their neighbours.
+    const QRect start(kCanvasLeft + kStartButtonIndent, buttonTop, kButtonWidth, kButtonHeight);
+    const int startRight = start.x() + start.width();
+    const double gap = (outerWidth - 2 * kButtonWidth) / 3.0;
+    const QRect highScores(static_cast<int>(std::lround(startRight + gap)), buttonTop, kButtonWidth, kButtonHeight);
+    const QRect about(QPoint(startRight + 5, buttonTop), m_aboutButton->size());
+    const QRect theme(QPoint(highScores.x() + highScores.width() + 1, buttonTop), m_themeButton->size());
+    const QRect time(theme.x() + theme.width() + 8, buttonTop, kTimeLabelWidth, kButtonHeight);
+    m_layout->place(m_canvas, QRect(kCanvasLeft, kCanvasTop, canvasWidth, canvasHeight));
+    m_layout->place(m_startButton, start);
+    m_layout->place(m_highScoresButton, highScores);
+    m_layout->place(m_aboutButton, about);
+    m_layout->place(m_themeButton, theme);
+    m_layout->place(m_timeLabel, time);
 
-    const int width = std::max(kCanvasLeft + canvasWidth + kCanvasLeft, m_timeLabel->geometry().right() + kCanvasLeft);
-    setFixedSize(width, buttonTop + kButtonHeight + kBottomMargin);
+    const int width = std::max(kCanvasLeft + canvasWidth + kCanvasLeft, time.right() + kCanvasLeft);
+    m_layout->setDesignSize(QSize(width, buttonTop + kButtonHeight + kBottomMargin));
+    m_layout->activate();
 }
 
 void GameWindow::present(const Surface& frame)

@@ -11,6 +11,7 @@
 class HighScorePanel;
 class ImageButton;
 class SurfaceCanvas;
+class TextFitLayout;
 
 // What the main window needs from outside; the program passes the real ones, tests their own.
 struct GameWindowServices {
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<Prompts> m_ownPrompts;
     std::unique_ptr<Game> m_game;
 
+    TextFitLayout* m_layout;
     SurfaceCanvas* m_canvas;
     QPushButton* m_startButton;
     QPushButton* m_highScoresButton;

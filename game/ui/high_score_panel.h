@@ -7,7 +7,10 @@
 
 #include "high_score_table.h"
 
-// The table of a theme's ten best times, shown over the canvas until Close is pressed.
+class TextFitLayout;
+
+// The table of a theme's ten best times, shown over the canvas until Close is pressed. Each column is as wide
+// as its widest text, and the panel as large as its columns.
 class HighScorePanel : public QWidget {
     Q_OBJECT
 public:
@@ -29,8 +32,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QLabel* makeRowLabel(int left, int top, int width, const QColor& colour);
+    QLabel* makeRowLabel(const QRect& place, const QColor& colour);
 
+    TextFitLayout* m_layout;
     QImage m_background;
     QPushButton* m_closeButton;
     std::array<QLabel*, kHighScoreRows> m_placeLabels{};

@@ -26,7 +26,9 @@ cp "$editor" "$work/program/ornavel"
 cp -r "$theme" "$work/program/Theme1" || fail "cannot copy $theme"
 read -r objectX objectY < <(tr -d '\r' <"$theme/Theme.ini" | head -n 2 | paste -sd ' ')
 # The editor's client area below its menu bar at start-up: the canvas, as large as the theme's background, at
-# (264, 8) with 10 pixels to spare.
+# (264, 8), or further right where the panels beside it are wider for their texts, with 10 pixels to spare right
+# of it and below it.
+canvasWidth=$(identify -format %w "$theme/bg.bmp")
 clientHeight=$((8 + $(identify -format %h "$theme/bg.bmp") + 10))
 
 start_session
@@ -36,10 +38,10 @@ wait_for_window "$title"
 expect_drawn
 
 if [ "$midDrag" = "mid-drag" ]; then
-    read -r left top height < <(xwininfo -id "$window" |
-        awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } /Height:/ { h = $NF }
-             END { print x, y, h }')
-    canvasLeft=$((left + 264))
+    read -r left top width height < <(xwininfo -id "$window" |
+        awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF }
+             /Height:/ { h = $NF } END { print x, y, w, h }')
+    canvasLeft=$((left + width - 10 - canvasWidth))
     canvasTop=$((top + height - clientHeight + 8))
     # A solid pixel of the theme's first object, a little inside its corner.
     x=$((canvasLeft + objectX + 8))
