@@ -26,6 +26,13 @@ std::string withCrLf(const QString& text)
     return crlf.toStdString();
 }
 
+QString withLineFeeds(const std::string& text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
 int lengthWithCrLf(const QString& text)
 {
     return static_cast<int>(text.size() + text.count(QLatin1Char('\n')));
@@ -33,7 +40,8 @@ int lengthWithCrLf(const QString& text)
 
 }  // namespace
 
-ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& today, QWidget* parent)
+ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& today,
+                                               const std::optional<ThemeDescription>& offered, QWidget* parent)
     : QDialog(parent), m_prompts(prompts)
 {
     setWindowTitle(QStringLiteral("About Theme"));
@@ -43,7 +51,7 @@ ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& 
 
     m_nameCaption = new QLabel(QStringLiteral("Theme name:"), this);
     m_nameCaption->setGeometry(pixelRect(120, 120, 975, 195));
-    m_nameEdit = new QLineEdit(QStringLiteral("My theme"), this);
+    m_nameEdit = new QLineEdit(QString::fromStdString(kInitialThemeName), this);
     m_nameEdit->setGeometry(pixelRect(1200, 120, 1935, 285));
     m_descriptionEdit = new QPlainTextEdit(QStringLiteral("This theme was created by YOUR_NAME\n"), this);
     m_descriptionEdit->setGeometry(pixelRect(120, 600, 3015, 1095));
@@ -55,6 +63,12 @@ ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& 
     m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancelButton->setGeometry(pixelRect(3240, 600, 1215, 375));
+    if (offered) {
+        m_nameEdit->setText(QString::fromStdString(offered->name));
+        m_descriptionEdit->setPlainText(withLineFeeds(offered->description));
+        if (!offered->dateLine.empty())
+            m_dateLineEdit->setText(QString::fromStdString(offered->dateLine));
+    }
 
     setTabOrder(m_descriptionEdit, m_okButton);
     setTabOrder(m_okButton, m_dateLineEdit);
@@ -62,6 +76,8 @@ ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& 
     setTabOrder(m_cancelButton, m_nameEdit);
     m_descriptionEdit->setFocus();
     m_descriptionEdit->moveCursor(QTextCursor::End);
+    // A theme made elsewhere may bring a longer description than the box accepts.
+    limitDescriptionLength();
 
     connect(m_okButton, &QPushButton::clicked, this, &ThemeDescriptionDialog::acceptEntries);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -101,10 +117,11 @@ void ThemeDescriptionDialog::limitDescriptionLength()
     cursor.removeSelectedText();
 }
 
-std::optional<ThemeDescription> showThemeDescriptionDialog(QWidget* parent, Prompts& prompts)
+std::optional<ThemeDescription> showThemeDescriptionDialog(QWidget* parent, Prompts& prompts,
+                                                           const std::optional<ThemeDescription>& offered)
 {
     ThemeDescriptionDialog dialog(prompts, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
-                                  parent);
+                                  offered, parent);
     dialog.exec();
     return dialog.result();
 }

@@ -44,6 +44,7 @@ TEST_F(EditorCommands, NewObjectCopiesObject1UpTo21ThenRefusesAndNewKeepsObject1
 
     const Workspace before = ws();
     editor.toggleShowBox();
+    prompts.questionAnswers = {Answer::Discard};
     editor.newTheme();
     EXPECT_EQ(std::pair(ws().objectCount(), editor.objectList().rows), std::pair(1, 1));
     EXPECT_EQ(std::pair(int(ws().currentObject), editor.objectList().marked), std::pair(0, std::optional<int>(0)));
