@@ -142,7 +142,11 @@ void Editor::runRenderLoop()
 
 bool Editor::mayClose()
 {
-    return m_stopRendering || settleUnsavedChanges();
+    if (m_stopRendering)
+        return true;
+    // A drag still going on is a change too.
+    endDrag();
+    return settleUnsavedChanges();
 }
 
 void Editor::windowClosing()
