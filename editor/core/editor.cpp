@@ -11,18 +11,12 @@
 #include "object_commands.h"
 #include "prompts.h"
 #include "pump.h"
-#include "save_theme.h"
-#include "theme_description_rules.h"
+#include "save_command.h"
 #include "theme_files.h"
 #include "theme_reader.h"
-#include "theme_replacement.h"
-#include "workspace_limits.h"
 #include "workspace_loading.h"
 
 namespace {
-
-// A failed save names this many files at most, so that its message fits on the screen.
-constexpr std::size_t kMostFailuresNamed = 10;
 
 std::string objectName(int index)
 {
@@ -222,78 +216,24 @@ void Editor::loadChosenTheme()
     m_services.view.growClientSize(client.width, client.height);
 }
 
-bool Editor::refusedByLimits(const std::string& title, const std::string& done)
-{
-    const std::optional<std::string> problem = themePicturesLimitProblem(pictureSizesOf(m_workspace).all());
-    if (!problem)
-        return false;
-    m_prompts.message(title,
-                      "The theme cannot be " + done + ": " + *problem +
-                          ", and neither program could load it.\r\nNothing was written.",
-                      MessageIcon::Exclamation);
-    return true;
-}
-
 bool Editor::saveTheme()
 {
     m_canvasFrame.invalidate();
-    if (refusedByLimits("Theme not saved", "saved"))
+    const SaveOutcome outcome = saveThemeAsking(m_workspace, m_themes, m_prompts);
+    // A theme written only in part is there under that name all the same.
+    if (outcome.savedAs)
+        m_workspace.themeDescription = outcome.savedAs;
+    if (!outcome.whole)
         return false;
-    std::optional<ThemeDescription> offered = m_workspace.themeDescription;
-    for (;;) {
-        const std::optional<ThemeDescription> entered = m_prompts.describeTheme(offered);
-        if (!entered || entered->dateLine.empty()) {
-            m_prompts.message("", "Save aborted", MessageIcon::None);
-            return false;
-        }
-        // The dialog refuses such entries already; nothing may reach the disk that would write outside the
-        // program folder or corrupt a record, whoever answered the dialog.
-        if (const std::optional<std::string> problem = themeDescriptionProblem(*entered)) {
-            m_prompts.message("Theme not saved", *problem + "\r\nNothing was written.", MessageIcon::Exclamation);
-            return false;
-        }
-        const std::optional<std::string> question = replaceQuestion(m_themes, entered->name);
-        if (!question || m_prompts.ask("", *question, MessageIcon::Exclamation, QuestionButtons::YesNo) == Answer::Yes)
-            return writeTheme(*entered);
-        // No: back to the dialog, with what the user typed.
-        offered = entered;
-    }
-}
-
-bool Editor::writeTheme(const ThemeDescription& description)
-{
-    const std::string folder = themeFolder(m_themes.userThemeFolder(), description.name);
-    if (const std::optional<std::string> problem =
-            setAsideOutdatedScores(folder, packageOf(m_workspace, description))) {
-        m_prompts.message("Theme not saved",
-                          "The theme \"" + description.name +
-                              "\" replaces one whose score table was made on other objects, and that table could "
-                              "not be kept aside:\r\n" +
-                              *problem + "\r\nNothing was written.",
-                          MessageIcon::Exclamation);
-        return false;
-    }
-    m_workspace.themeDescription = description;
-    const std::vector<std::string> failures = ::saveTheme(m_themes.userThemeFolder(), m_workspace, description);
-    if (failures.empty()) {
-        m_history.clear();
-        showHistory();
-        return true;
-    }
-    std::string text =
-        "The theme \"" + description.name + "\" was not saved completely. These files could not be written:";
-    for (std::size_t i = 0; i < failures.size() && i < kMostFailuresNamed; ++i)
-        text += "\r\n" + failures[i];
-    if (failures.size() > kMostFailuresNamed)
-        text += "\r\nand " + std::to_string(failures.size() - kMostFailuresNamed) + " more.";
-    m_prompts.message("Theme not saved completely", text, MessageIcon::Exclamation);
-    return false;
+    m_history.clear();
+    showHistory();
+    return true;
 }
 
 void Editor::playTheme()
 {
     m_canvasFrame.invalidate();
-    if (refusedByLimits("Theme not played", "played"))
+    if (refusedByLimits(m_workspace, m_prompts, "Theme not played", "played"))
         return;
     if (const std::optional<std::string> problem = m_playTest.start(m_workspace))
         m_prompts.message("Theme not played", "The game could not be started on the theme:\r\n" + *problem,

@@ -120,11 +120,6 @@ private:
     // Asks to save the changes not saved yet, if there are any. True when the command asking may go on: nothing
     // to save, Discard, or a Save that saved the theme whole.
     bool settleUnsavedChanges();
-    // True, after telling the user, when the workspace's pictures break the readers' limits, so that the theme
-    // cannot be `done` ("saved", "played").
-    bool refusedByLimits(const std::string& title, const std::string& done);
-    // Writes the theme that the user described and confirmed; true when it was written whole.
-    bool writeTheme(const ThemeDescription& description);
 
     EditorState state() const { return {m_workspace, m_list}; }
     // Makes the change from `before` to the present state one step named `name`, unless nothing changed.
