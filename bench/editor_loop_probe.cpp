@@ -84,7 +84,15 @@ public:
     std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>&) override { return std::nullopt; }
     void showAbout() override {}
     std::optional<std::string> openPicture() override { return std::nullopt; }
-    std::optional<ThemeDescription> describeTheme() override { return std::nullopt; }
+    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
+    {
+        return std::nullopt;
+    }
+    // Nothing is ever saved during a measurement.
+    Answer ask(const std::string&, const std::string&, MessageIcon, QuestionButtons buttons) override
+    {
+        return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Discard;
+    }
 };
 
 // The first solid pixel of the current object, scanning from its centre.

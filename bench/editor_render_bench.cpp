@@ -11,6 +11,7 @@
 #include "editor.h"
 #include "editor_frame.h"
 #include "editor_view.h"
+#include "game_launcher.h"
 #include "memcpy_baseline.h"
 #include "mouse_buttons.h"
 #include "picture_file.h"
@@ -101,7 +102,15 @@ public:
     std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>&) override { return std::nullopt; }
     void showAbout() override {}
     std::optional<std::string> openPicture() override { return BenchThemes::instance().backgroundPath(); }
-    std::optional<ThemeDescription> describeTheme() override { return std::nullopt; }
+    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
+    {
+        return std::nullopt;
+    }
+    // Nothing is ever saved during a measurement.
+    Answer ask(const std::string&, const std::string&, MessageIcon, QuestionButtons buttons) override
+    {
+        return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Discard;
+    }
 };
 
 // Each pass of the loop's event processing runs the next step.
@@ -123,15 +132,26 @@ public:
     void showRowLabels(int) override {}
     void showCurrentObject() override {}
     void showBoxCheck(bool) override {}
+    void showHistory(const std::optional<std::string>&, const std::optional<std::string>&, bool) override {}
     void closeWindow() override {}
     double twipsPerPixelY() override { return 15.0; }
 
     QRegion lastChanged;
 };
 
+// No game is started during a measurement.
+class NoGame : public GameLauncher {
+public:
+    std::optional<std::string> launch(const std::vector<std::string>&, std::function<void()>) override
+    {
+        return "no game during a measurement";
+    }
+    void stop() override {}
+};
+
 // The editor on the large canvas with an object of `side` pixels, the pointer at the object's centre.
 struct BenchEditor {
-    explicit BenchEditor(int side) : editor(BenchThemes::instance().programFolder(side), {prompts, pump, view})
+    explicit BenchEditor(int side) : editor(BenchThemes::instance().programFolder(side), {prompts, pump, view, game})
     {
         editor.start();
         editor.changeBackground();
@@ -157,6 +177,7 @@ struct BenchEditor {
     BackgroundPrompts prompts;
     StepPump pump;
     RegionView view;
+    NoGame game;
     Editor editor;
     double pointerX = 0;
     double pointerY = 0;

@@ -110,7 +110,11 @@ public:
     }
     void showAbout() override { m_messages.push_back("About window"); }
     std::optional<std::string> openPicture() override { return std::nullopt; }
-    std::optional<ThemeDescription> describeTheme() override { return std::nullopt; }
+    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
+    {
+        return std::nullopt;
+    }
+    Answer ask(const std::string&, const std::string&, MessageIcon, QuestionButtons) override { return Answer::Cancel; }
     const std::vector<std::string>& messages() const { return m_messages; }
 
 private:

@@ -4,7 +4,12 @@
 
 void RatioReporter::addRatio(std::string measured, std::string baseline, double target)
 {
-    m_ratios.push_back({std::move(measured), std::move(baseline), target});
+    m_ratios.push_back({std::move(measured), std::move(baseline), target, {}});
+}
+
+void RatioReporter::addCounterRatio(std::string measured, std::string baseline, std::string counter, double target)
+{
+    m_ratios.push_back({std::move(measured), std::move(baseline), target, std::move(counter)});
 }
 
 void RatioReporter::addCeiling(std::string measured, double seconds)
@@ -15,9 +20,11 @@ void RatioReporter::addCeiling(std::string measured, double seconds)
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& run : runs) {
-        if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-            m_secondsPerIteration[run.benchmark_name()] =
-                run.real_accumulated_time / static_cast<double>(run.iterations);
+        if (run.run_type != Run::RT_Iteration || run.iterations <= 0)
+            continue;
+        m_secondsPerIteration[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+        for (const auto& [name, counter] : run.counters)
+            m_counters[name][run.benchmark_name()] = counter.value;
     }
     ConsoleReporter::ReportRuns(runs);
 }
@@ -27,12 +34,16 @@ void RatioReporter::Finalize()
     ConsoleReporter::Finalize();
     std::printf("\n%-52s %10s %8s\n", "ratio to baseline (same run)", "ratio", "target");
     for (const Ratio& ratio : m_ratios) {
-        const auto measured = m_secondsPerIteration.find(ratio.measured);
-        const auto baseline = m_secondsPerIteration.find(ratio.baseline);
-        if (measured == m_secondsPerIteration.end() || baseline == m_secondsPerIteration.end() || baseline->second <= 0)
+        const std::map<std::string, double>& figures =
+            ratio.counter.empty() ? m_secondsPerIteration : m_counters[ratio.counter];
+        const auto measured = figures.find(ratio.measured);
+        const auto baseline = figures.find(ratio.baseline);
+        if (measured == figures.end() || baseline == figures.end() || baseline->second <= 0)
             continue;
         const double value = measured->second / baseline->second;
-        std::printf("%-52s %9.3gx %7.3gx %s\n", (ratio.measured + " / " + ratio.baseline).c_str(), value, ratio.target,
+        const std::string what =
+            ratio.measured + " / " + ratio.baseline + (ratio.counter.empty() ? "" : ", " + ratio.counter);
+        std::printf("%-52s %9.3gx %7.3gx %s\n", what.c_str(), value, ratio.target,
                     value <= ratio.target ? "within" : "OVER");
     }
     if (m_ceilings.empty())

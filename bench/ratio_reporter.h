@@ -15,6 +15,8 @@ public:
     void addRatio(std::string measured, std::string baseline, double target);
     // `measured` must take at most `seconds` per iteration: a limit a user feels whatever the machine.
     void addCeiling(std::string measured, double seconds);
+    // The same ratio of a counter that both benchmarks report (a memory figure) instead of their times.
+    void addCounterRatio(std::string measured, std::string baseline, std::string counter, double target);
 
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
@@ -24,6 +26,7 @@ private:
         std::string measured;
         std::string baseline;
         double target;
+        std::string counter;  // empty: the time per iteration
     };
     struct Ceiling {
         std::string measured;
@@ -33,6 +36,8 @@ private:
     std::vector<Ceiling> m_ceilings;
     // Real seconds per iteration, whatever unit each benchmark prints in.
     std::map<std::string, double> m_secondsPerIteration;
+    // Each counter by its name, and its value by the benchmark that reported it.
+    std::map<std::string, std::map<std::string, double>> m_counters;
 };
 
 // Runs every registered benchmark with the ratios printed after them. Returns the process exit code.

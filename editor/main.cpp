@@ -29,11 +29,14 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon(kDesktopId));
 
     ThemeLocations themes(processThemeEnvironment(QCoreApplication::applicationDirPath().toStdString()));
-    const std::string firstTheme =
-        start.themeFolder.empty() ? ThemeFiles::kDefaultTheme : themes.addNamedFolder(start.themeFolder);
+    const std::string openedTheme =
+        start.themeFolder.empty() ? std::string() : themes.addNamedFolder(start.themeFolder);
 
     QtPump pump;
     EditorWindow window(std::move(themes), {pump});
-    window.run(firstTheme);
+    if (openedTheme.empty())
+        window.run();
+    else
+        window.run(openedTheme);
     return 0;
 }

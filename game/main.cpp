@@ -42,6 +42,8 @@ int main(int argc, char* argv[])
     RegistryStore registry(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() +
                            "/Helmwick");
     GameWindow window(std::move(themes), {clock, sound, pump, registry});
+    if (start.noScores)
+        window.game().keepScoresInMemoryOnly();
     window.start(firstTheme);
     window.show();
     QTimer::singleShot(0, &window, [&sound] { sound.openDevice(); });

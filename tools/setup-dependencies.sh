@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
     libsdl2-mixer-dev libmagick++-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-    xvfb xauth x11-utils xdotool imagemagick openbox wmctrl
+    xvfb xauth x11-utils xdotool imagemagick openbox wmctrl procps
     pulseaudio pulseaudio-utils sox
     desktop-file-utils appstream lintian dpkg-dev fakeroot file
 )

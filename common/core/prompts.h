@@ -17,6 +17,11 @@ struct ThemeDescription {
 // The icons a message box can carry.
 enum class MessageIcon { None, Critical, Exclamation, Information };
 
+// The buttons of a question box, and the answers they give. A box closed without a button (Esc, the window's close
+// button) answers No, or Cancel.
+enum class QuestionButtons { YesNo, SaveDiscardCancel };
+enum class Answer { Yes, No, Save, Discard, Cancel };
+
 // Every message box and input box of the programs goes through this, so a test can answer them and never
 // waits on a modal window. An empty title means the program's own title.
 class Prompts {
@@ -43,6 +48,11 @@ public:
     // The picture-open dialog: the full path of the file the user chose, or nothing when cancelled.
     virtual std::optional<std::string> openPicture() = 0;
 
-    // The theme description dialog: the user's entries on OK, nothing on Cancel or when closed otherwise.
-    virtual std::optional<ThemeDescription> describeTheme() = 0;
+    // The theme description dialog, opened on the texts `offered`, or on its own initial texts when nothing is
+    // offered: the user's entries on OK, nothing on Cancel or when closed otherwise.
+    virtual std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) = 0;
+
+    // A modal question with these buttons: the answer of the button pressed.
+    virtual Answer ask(const std::string& title, const std::string& text, MessageIcon icon,
+                       QuestionButtons buttons) = 0;
 };

@@ -4,11 +4,19 @@
 #include <cstring>
 
 Surface::Surface(int width, int height, Rgb background)
-    : m_width(std::max(width, 0)),
-      m_height(std::max(height, 0)),
-      m_background(background & kWhite),
-      m_pixels(static_cast<std::size_t>(m_width) * m_height, m_background)
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_background(background & kWhite)
 {
+    if (pixelCount() == 0)
+        return;
+    m_pixels.reset(new Rgb[pixelCount()]);
+    std::fill_n(m_pixels.get(), pixelCount(), m_background);
+}
+
+void Surface::copyPixels()
+{
+    std::shared_ptr<Rgb[]> own(new Rgb[pixelCount()]);
+    std::copy_n(m_pixels.get(), pixelCount(), own.get());
+    m_pixels = std::move(own);
 }
 
 std::optional<Rgb> Surface::pixel(int x, int y) const
@@ -27,7 +35,9 @@ void Surface::setPixel(int x, int y, Rgb colour)
 
 void Surface::clear()
 {
-    std::fill(m_pixels.begin(), m_pixels.end(), m_background);
+    if (m_pixels.use_count() > 1)
+        m_pixels.reset(new Rgb[pixelCount()]);
+    std::fill_n(m_pixels.get(), pixelCount(), m_background);
 }
 
 void Surface::resize(int width, int height)
@@ -36,14 +46,19 @@ void Surface::resize(int width, int height)
     const int keptWidth = std::min(m_width, resized.m_width);
     // A surface without columns may still count rows but has no pixel buffer, and memcpy must not see null.
     const int keptHeight = keptWidth > 0 ? std::min(m_height, resized.m_height) : 0;
+    // Read through a const view: this surface's pixels are only read here, even when others share them.
+    const Surface& kept = *this;
     for (int y = 0; y < keptHeight; ++y)
-        std::memcpy(resized.row(y), row(y), sizeof(Rgb) * keptWidth);
+        std::memcpy(resized.row(y), kept.row(y), sizeof(Rgb) * keptWidth);
     *this = std::move(resized);
 }
 
 bool Surface::operator==(const Surface& other) const
 {
-    return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
+    if (m_width != other.m_width || m_height != other.m_height)
+        return false;
+    return m_pixels == other.m_pixels ||
+           std::equal(m_pixels.get(), m_pixels.get() + pixelCount(), other.m_pixels.get());
 }
 
 namespace {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
-#include <vector>
 
 #include "raster_op.h"
 
@@ -19,6 +20,10 @@ constexpr Rgb rgb(int r, int g, int b)
 
 // A persistent picture of width x height 24-bit pixels with a background colour of its own, the
 // drawing target of every raster operation in both programs.
+//
+// Copies share their pixels until one of them is written to: every access that may write (setPixel, clear,
+// resize, the non-const row) first takes a buffer of its own when another surface still shares it. So a copy of
+// a picture costs nothing until it is drawn on, and a picture kept in several places is held once.
 class Surface {
 public:
     Surface() = default;
@@ -42,17 +47,35 @@ public:
     // Negative sizes count as 0.
     void resize(int width, int height);
 
-    const Rgb* row(int y) const { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
-    Rgb* row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
+    const Rgb* row(int y) const { return m_pixels.get() + static_cast<std::size_t>(y) * m_width; }
+    // For writing: the pixels become this surface's own first.
+    Rgb* row(int y)
+    {
+        detach();
+        return m_pixels.get() + static_cast<std::size_t>(y) * m_width;
+    }
+
+    // Both hold the very same pixels in memory, not merely equal ones.
+    bool sharesPixelsWith(const Surface& other) const { return m_pixels && m_pixels == other.m_pixels; }
 
     bool operator==(const Surface& other) const;
     bool operator!=(const Surface& other) const { return !(*this == other); }
 
 private:
+    std::size_t pixelCount() const { return static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height); }
+    // Gives this surface pixels of its own when others share them.
+    void detach()
+    {
+        if (m_pixels.use_count() > 1)
+            copyPixels();
+    }
+    void copyPixels();
+
     int m_width = 0;
     int m_height = 0;
     Rgb m_background = kWhite;
-    std::vector<Rgb> m_pixels;
+    // Null while the surface has no pixels.
+    std::shared_ptr<Rgb[]> m_pixels;
 };
 
 // Block copy of the w x h rectangle at (srcX, srcY) of src onto dest at (destX, destY) with a raster operation.

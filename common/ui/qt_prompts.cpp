@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "theme_chooser.h"
 
@@ -34,6 +35,38 @@ QString QtPrompts::windowTitle(const std::string& title) const
 void QtPrompts::message(const std::string& title, const std::string& text, MessageIcon icon)
 {
     QMessageBox box(m_parent);
+    prepareBox(box, title, text, icon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+Answer QtPrompts::ask(const std::string& title, const std::string& text, MessageIcon icon, QuestionButtons buttons)
+{
+    QMessageBox box(m_parent);
+    prepareBox(box, title, text, icon);
+    if (buttons == QuestionButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    // Some desktops caption Discard "Close without Saving", which reads wrong where nothing closes (New, Load).
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+void QtPrompts::prepareBox(QMessageBox& box, const std::string& title, const std::string& text, MessageIcon icon) const
+{
     box.setWindowTitle(windowTitle(title));
     // Messages carry names of files and texts from themes: shown as they are, never as markup.
     box.setTextFormat(Qt::PlainText);
@@ -52,8 +85,6 @@ void QtPrompts::message(const std::string& title, const std::string& text, Messa
             box.setIcon(QMessageBox::Information);
             break;
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
 }
 
 std::string QtPrompts::input(const std::string& prompt, const std::string& title, const std::string& defaultText)
@@ -95,9 +126,9 @@ std::optional<std::string> QtPrompts::openPicture()
     return m_dialogs.openPicture(m_parent);
 }
 
-std::optional<ThemeDescription> QtPrompts::describeTheme()
+std::optional<ThemeDescription> QtPrompts::describeTheme(const std::optional<ThemeDescription>& offered)
 {
     if (!m_dialogs.describeTheme)
         return std::nullopt;
-    return m_dialogs.describeTheme(m_parent, *this);
+    return m_dialogs.describeTheme(m_parent, *this, offered);
 }

@@ -5,6 +5,7 @@
 
 #include "prompts.h"
 
+class QMessageBox;
 class QWidget;
 
 // The modal windows that belong to one program, each shown over the given parent. A program leaves out
@@ -12,8 +13,9 @@ class QWidget;
 struct ProgramDialogs {
     std::function<void(QWidget*)> about;
     std::function<std::optional<std::string>(QWidget*)> openPicture;
-    // Gets the prompts too, for the messages it shows while it is open.
-    std::function<std::optional<ThemeDescription>(QWidget*, Prompts&)> describeTheme;
+    // Gets the prompts too, for the messages it shows while it is open, and the texts it opens on.
+    std::function<std::optional<ThemeDescription>(QWidget*, Prompts&, const std::optional<ThemeDescription>&)>
+        describeTheme;
 };
 
 // Real message boxes, input boxes and dialogs, modal over the given window.
@@ -27,10 +29,13 @@ public:
     std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>& themes) override;
     void showAbout() override;
     std::optional<std::string> openPicture() override;
-    std::optional<ThemeDescription> describeTheme() override;
+    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) override;
+    Answer ask(const std::string& title, const std::string& text, MessageIcon icon, QuestionButtons buttons) override;
 
 private:
     QString windowTitle(const std::string& title) const;
+    // A box over the parent with the title, the text as it stands and the icon; the caller adds the buttons.
+    void prepareBox(QMessageBox& box, const std::string& title, const std::string& text, MessageIcon icon) const;
 
     QWidget* m_parent;
     std::string m_programTitle;

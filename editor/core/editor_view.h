@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 class QRegion;
 class Surface;
 
@@ -25,6 +28,10 @@ public:
     // Another object became current, or the current one's pictures or the mark changed.
     virtual void showCurrentObject() = 0;
     virtual void showBoxCheck(bool checked) = 0;
+    // Undo and Redo name the step they would take (nothing: there is none), and the title carries the modified
+    // mark while the workspace has changes that are not saved.
+    virtual void showHistory(const std::optional<std::string>& undoStep, const std::optional<std::string>& redoStep,
+                             bool unsavedChanges) = 0;
     // Exit: the window closes.
     virtual void closeWindow() = 0;
 

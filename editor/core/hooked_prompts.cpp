@@ -41,8 +41,14 @@ std::optional<std::string> HookedPrompts::openPicture()
     return m_prompts.openPicture();
 }
 
-std::optional<ThemeDescription> HookedPrompts::describeTheme()
+std::optional<ThemeDescription> HookedPrompts::describeTheme(const std::optional<ThemeDescription>& offered)
 {
     m_beforeDialog();
-    return m_prompts.describeTheme();
+    return m_prompts.describeTheme(offered);
+}
+
+Answer HookedPrompts::ask(const std::string& title, const std::string& text, MessageIcon icon, QuestionButtons buttons)
+{
+    m_beforeDialog();
+    return m_prompts.ask(title, text, icon, buttons);
 }

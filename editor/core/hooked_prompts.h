@@ -17,7 +17,8 @@ public:
     std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>& themes) override;
     void showAbout() override;
     std::optional<std::string> openPicture() override;
-    std::optional<ThemeDescription> describeTheme() override;
+    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) override;
+    Answer ask(const std::string& title, const std::string& text, MessageIcon icon, QuestionButtons buttons) override;
 
 private:
     Prompts& m_prompts;

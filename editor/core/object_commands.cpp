@@ -1,5 +1,7 @@
 #include "object_commands.h"
 
+#include <algorithm>
+
 #include "object_list.h"
 #include "prompts.h"
 #include "theme_files.h"
@@ -34,4 +36,20 @@ void newTheme(Workspace& workspace, ObjectList& list)
     workspace.objects.resize(1);
     list.marked = 0;
     workspace.currentObject = 0;
+    workspace.themeDescription.reset();
+}
+
+bool deleteObject(Workspace& workspace, ObjectList& list, int index)
+{
+    const int count = workspace.objectCount();
+    if (count <= 1 || index < 0 || index >= count)
+        return false;
+    workspace.objects.erase(workspace.objects.begin() + index);
+    for (auto* positions : {&workspace.objectX, &workspace.objectY, &workspace.tubeX, &workspace.tubeY})
+        std::copy(positions->begin() + index + 1, positions->begin() + count, positions->begin() + index);
+    list.rows = workspace.objectCount();
+    const int current = std::max(index - 1, 0);
+    workspace.currentObject = static_cast<std::int16_t>(current);
+    list.marked = current;
+    return true;
 }

@@ -11,5 +11,11 @@ struct Workspace;
 bool newObject(Workspace& workspace, ObjectList& list, Prompts& prompts);
 
 // New: every object but object 1 is removed, with its row; object 1, the background and the container box
-// stay. Object 1 becomes current and its row is marked. The list panel keeps its height.
+// stay. Object 1 becomes current and its row is marked. The list panel keeps its height. The workspace is no
+// saved theme any more: its next save offers the description dialog's own texts.
 void newTheme(Workspace& workspace, ObjectList& list);
+
+// Delete Object: object `index` goes, with its row, its four pictures and its positions; the objects below it move
+// up a row each, with their positions. The object above becomes current and marked; after the first, the new
+// first. The last object left is never deleted: false then, and nothing changes.
+bool deleteObject(Workspace& workspace, ObjectList& list, int index);

@@ -5,6 +5,9 @@
 
 struct ThemeDescription;
 
+// The name the description dialog offers a theme that was never saved.
+inline const std::string kInitialThemeName = "My theme";
+
 // The description box holds at most this many characters, a line break counting as two (CR LF).
 constexpr int kMaxDescriptionLength = 255;
 

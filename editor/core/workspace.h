@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
+#include <optional>
+#include <tuple>
 #include <vector>
 
+#include "prompts.h"
 #include "surface.h"
 #include "theme_files.h"
 
@@ -15,6 +17,11 @@ struct ObjectPictures {
     Surface tube;
     Surface tubeMask;
 };
+
+inline bool operator==(const ObjectPictures& a, const ObjectPictures& b)
+{
+    return std::tie(a.picture, a.mask, a.tube, a.tubeMask) == std::tie(b.picture, b.mask, b.tube, b.tubeMask);
+}
 
 // The canvas's size until a background is chosen with Change Background.
 constexpr int kInitialCanvasWidth = 305;
@@ -41,8 +48,9 @@ struct Workspace {
     int canvasWidth = kInitialCanvasWidth;
     int canvasHeight = kInitialCanvasHeight;
 
-    // The theme folder's name, from the last load or save.
-    std::string themeName;
+    // The theme's name (its folder's), description and date line, from the last load or save, which its next save
+    // offers; nothing for a workspace that is no saved theme yet: the default theme at start-up, or after New.
+    std::optional<ThemeDescription> themeDescription;
 
     int objectCount() const { return static_cast<int>(objects.size()); }
     const ObjectPictures& current() const { return objects[static_cast<std::size_t>(currentObject)]; }

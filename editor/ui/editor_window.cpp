@@ -9,6 +9,7 @@
 
 #include "current_object_panel.h"
 #include "editor_layout.h"
+#include "game_process.h"
 #include "object_list_panel.h"
 #include "picture_open_dialog.h"
 #include "qt_prompts.h"
@@ -33,15 +34,21 @@ EditorWindow::EditorWindow(ThemeLocations themes, EditorWindowServices services)
     if (!prompts) {
         ProgramDialogs dialogs;
         dialogs.openPicture = [](QWidget* parent) { return showPictureOpenDialog(parent); };
-        dialogs.describeTheme = [](QWidget* parent, Prompts& prompts) {
-            return showThemeDescriptionDialog(parent, prompts);
+        dialogs.describeTheme = [](QWidget* parent, Prompts& prompts, const std::optional<ThemeDescription>& offered) {
+            return showThemeDescriptionDialog(parent, prompts, offered);
         };
         m_ownPrompts = std::make_unique<QtPrompts>(this, kProgramTitle, std::move(dialogs));
         prompts = m_ownPrompts.get();
     }
-    m_editor = std::make_unique<Editor>(std::move(themes), EditorServices{*prompts, services.pump, *this});
+    GameLauncher* game = services.game;
+    if (!game) {
+        m_ownGame = std::make_unique<GameProcess>(QCoreApplication::applicationDirPath());
+        game = m_ownGame.get();
+    }
+    m_editor = std::make_unique<Editor>(std::move(themes), EditorServices{*prompts, services.pump, *this, *game});
 
-    setWindowTitle(QStringLiteral("Create"));
+    // The title reads "Create"; the desktop shows its modified mark in place of "[*]" while changes are unsaved.
+    setWindowTitle(QStringLiteral("Create[*]"));
     auto* client = new QWidget(this);
     setCentralWidget(client);
     m_currentObjectPanel = new CurrentObjectPanel(client);
@@ -61,19 +68,39 @@ EditorWindow::EditorWindow(ThemeLocations themes, EditorWindowServices services)
 
 EditorWindow::~EditorWindow() = default;
 
+template <typename Result>
+QAction* EditorWindow::addCommand(QMenu* menu, const QString& caption, const QString& name, Result (Editor::*handler)())
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, handler] { (m_editor.get()->*handler)(); });
+    return action;
+}
+
 void EditorWindow::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     addCommand(file, QStringLiteral("&New"), QStringLiteral("newTheme"), &Editor::newTheme)
         ->setShortcut(QKeySequence::New);
     addCommand(file, QStringLiteral("New &Object"), QStringLiteral("newObject"), &Editor::newObject);
+    m_deleteObjectAction =
+        addCommand(file, QStringLiteral("&Delete Object"), QStringLiteral("deleteObject"), &Editor::deleteObject);
+    m_deleteObjectAction->setShortcut(QKeySequence::Delete);
     file->addSeparator();
     addCommand(file, QStringLiteral("&Save Theme"), QStringLiteral("saveTheme"), &Editor::saveTheme)
         ->setShortcut(QKeySequence::Save);
     addCommand(file, QStringLiteral("&Load theme"), QStringLiteral("loadTheme"), &Editor::loadChosenTheme)
         ->setShortcut(QKeySequence::Open);
+    addCommand(file, QStringLiteral("&Play Theme"), QStringLiteral("playTheme"), &Editor::playTheme)
+        ->setShortcut(Qt::Key_F5);
     file->addSeparator();
     addCommand(file, QStringLiteral("E&xit"), QStringLiteral("quit"), &Editor::quit)->setShortcut(QKeySequence::Quit);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_undoAction = addCommand(edit, QStringLiteral("&Undo"), QStringLiteral("undo"), &Editor::undo);
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_redoAction = addCommand(edit, QStringLiteral("&Redo"), QStringLiteral("redo"), &Editor::redo);
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("&Change"));
     addCommand(change, QStringLiteral("Change &Background"), QStringLiteral("changeBackground"),
@@ -87,14 +114,6 @@ void EditorWindow::buildMenus()
         addCommand(change, QStringLiteral("&Show Box"), QStringLiteral("showBox"), &Editor::toggleShowBox);
     m_showBoxAction->setCheckable(true);
     m_showBoxAction->setChecked(true);
-}
-
-QAction* EditorWindow::addCommand(QMenu* menu, const QString& caption, const QString& name, void (Editor::*handler)())
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    connect(action, &QAction::triggered, this, [this, handler] { (m_editor.get()->*handler)(); });
-    return action;
 }
 
 QAction* EditorWindow::action(const QString& objectName) const
@@ -116,9 +135,20 @@ void EditorWindow::connectControls()
     connect(m_canvas, &SurfaceCanvas::mouseReleased, this, [this](int, double, double) { m_editor->canvasReleased(); });
 }
 
-void EditorWindow::run(const std::string& firstTheme)
+void EditorWindow::run()
 {
-    m_editor->start(firstTheme);
+    m_editor->start();
+    showWindowAndRender();
+}
+
+void EditorWindow::run(const std::string& openedTheme)
+{
+    m_editor->start(openedTheme);
+    showWindowAndRender();
+}
+
+void EditorWindow::showWindowAndRender()
+{
     show();
     m_editor->runRenderLoop();
 }
@@ -172,6 +202,7 @@ void EditorWindow::present(const Surface& frame, const QRegion& changed)
 void EditorWindow::showObjectList()
 {
     m_objectListPanel->showRows(m_editor->objectList(), m_editor->workspace(), twipsPerPixelY());
+    m_deleteObjectAction->setEnabled(m_editor->canDeleteObject());
     layOutPanels();
 }
 
@@ -190,6 +221,17 @@ void EditorWindow::showCurrentObject()
 void EditorWindow::showBoxCheck(bool checked)
 {
     m_showBoxAction->setChecked(checked);
+}
+
+void EditorWindow::showHistory(const std::optional<std::string>& undoStep, const std::optional<std::string>& redoStep,
+                               bool unsavedChanges)
+{
+    for (const auto& [action, caption, step] : {std::tuple(m_undoAction, QStringLiteral("&Undo"), undoStep),
+                                                std::tuple(m_redoAction, QStringLiteral("&Redo"), redoStep)}) {
+        action->setEnabled(step.has_value());
+        action->setText(step ? caption + QLatin1Char(' ') + QString::fromStdString(*step) : caption);
+    }
+    setWindowModified(unsavedChanges);
 }
 
 void EditorWindow::closeWindow()
@@ -236,6 +278,10 @@ void EditorWindow::resizeEvent(QResizeEvent* event)
 
 void EditorWindow::closeEvent(QCloseEvent* event)
 {
+    if (!m_editor->mayClose()) {
+        event->ignore();
+        return;
+    }
     m_editor->windowClosing();
     event->accept();
 }

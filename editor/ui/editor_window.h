@@ -16,11 +16,12 @@ class SurfaceCanvas;
 // What the editor's window needs from outside; the program passes the real ones, tests their own.
 struct EditorWindowServices {
     Pump& pump;
-    Prompts* prompts = nullptr;  // nothing: real dialogs over this window
+    Prompts* prompts = nullptr;    // nothing: real dialogs over this window
+    GameLauncher* game = nullptr;  // nothing: the real game beside the editor
 };
 
 // The editor's main window "Create": the Current Object panel, the object list, the canvas and the menus. It
-// forwards every event to the editor's rules and shows what they report.
+// forwards every event to the editor's rules and shows what they report, also the modified mark in its title.
 class EditorWindow : public QMainWindow, public EditorView {
     Q_OBJECT
 public:
@@ -29,8 +30,10 @@ public:
     EditorWindow(const std::string& programFolder, EditorWindowServices services);
     ~EditorWindow() override;
 
-    // Start-up on `firstTheme`, the window shown, then the render loop until the window closes.
-    void run(const std::string& firstTheme = ThemeFiles::kDefaultTheme);
+    // Start-up on the default theme, the window shown, then the render loop until the window closes.
+    void run();
+    // The same on a theme the user opened.
+    void run(const std::string& openedTheme);
 
     Editor& editor() { return *m_editor; }
     SurfaceCanvas* canvas() const { return m_canvas; }
@@ -47,6 +50,8 @@ public:
     void showRowLabels(int row) override;
     void showCurrentObject() override;
     void showBoxCheck(bool checked) override;
+    void showHistory(const std::optional<std::string>& undoStep, const std::optional<std::string>& redoStep,
+                     bool unsavedChanges) override;
     void closeWindow() override;
     double twipsPerPixelY() override;
 
@@ -56,7 +61,10 @@ protected:
 
 private:
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const QString& caption, const QString& name, void (Editor::*handler)());
+    // A menu command that runs `handler` of the editor; what the handler returns is not needed here.
+    template <typename Result>
+    QAction* addCommand(QMenu* menu, const QString& caption, const QString& name, Result (Editor::*handler)());
+    void showWindowAndRender();
     void connectControls();
     // Runs whenever the tube preview, the list or the window's size changes.
     void layOutPanels();
@@ -70,6 +78,7 @@ private:
     QSize largestClientSize() const;
 
     std::unique_ptr<Prompts> m_ownPrompts;
+    std::unique_ptr<GameLauncher> m_ownGame;
     std::unique_ptr<Editor> m_editor;
 
     CurrentObjectPanel* m_currentObjectPanel;
@@ -78,4 +87,7 @@ private:
     SurfaceCanvas* m_canvas;
     QAction* m_showBoxAction = nullptr;
     int m_panelWidth = kPanelWidth;
+    QAction* m_deleteObjectAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 };

@@ -27,6 +27,13 @@ std::string withCrLf(const QString& text)
     return crlf.toStdString();
 }
 
+QString withLineFeeds(const std::string& text)
+{
+    QString shown = QString::fromStdString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return shown;
+}
+
 int lengthWithCrLf(const QString& text)
 {
     return static_cast<int>(text.size() + text.count(QLatin1Char('\n')));
@@ -34,7 +41,8 @@ int lengthWithCrLf(const QString& text)
 
 }  // namespace
 
-ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& today, QWidget* parent)
+ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& today,
+                                               const std::optional<ThemeDescription>& offered, QWidget* parent)
     : QDialog(parent), m_prompts(prompts)
 {
     setWindowTitle(QStringLiteral("About Theme"));
@@ -45,7 +53,7 @@ ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& 
 
     m_nameCaption = new QLabel(QStringLiteral("Theme name:"), this);
     layout->place(m_nameCaption, pixelRect(120, 120, 975, 195));
-    m_nameEdit = new QLineEdit(QStringLiteral("My theme"), this);
+    m_nameEdit = new QLineEdit(QString::fromStdString(kInitialThemeName), this);
     layout->place(m_nameEdit, pixelRect(1200, 120, 1935, 285));
     m_descriptionEdit = new QPlainTextEdit(QStringLiteral("This theme was created by YOUR_NAME\n"), this);
     layout->place(m_descriptionEdit, pixelRect(120, 600, 3015, 1095));
@@ -57,6 +65,12 @@ ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& 
     m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     layout->place(m_cancelButton, pixelRect(3240, 600, 1215, 375));
+    if (offered) {
+        m_nameEdit->setText(QString::fromStdString(offered->name));
+        m_descriptionEdit->setPlainText(withLineFeeds(offered->description));
+        if (!offered->dateLine.empty())
+            m_dateLineEdit->setText(QString::fromStdString(offered->dateLine));
+    }
 
     setTabOrder(m_descriptionEdit, m_okButton);
     setTabOrder(m_okButton, m_dateLineEdit);
@@ -64,6 +78,8 @@ ThemeDescriptionDialog::ThemeDescriptionDialog(Prompts& prompts, const QString& 
     setTabOrder(m_cancelButton, m_nameEdit);
     m_descriptionEdit->setFocus();
     m_descriptionEdit->moveCursor(QTextCursor::End);
+    // A theme made elsewhere may bring a longer description than the box accepts.
+    limitDescriptionLength();
 
     connect(m_okButton, &QPushButton::clicked, this, &ThemeDescriptionDialog::acceptEntries);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -103,10 +119,11 @@ void ThemeDescriptionDialog::limitDescriptionLength()
     cursor.removeSelectedText();
 }
 
-std::optional<ThemeDescription> showThemeDescriptionDialog(QWidget* parent, Prompts& prompts)
+std::optional<ThemeDescription> showThemeDescriptionDialog(QWidget* parent, Prompts& prompts,
+                                                           const std::optional<ThemeDescription>& offered)
 {
     ThemeDescriptionDialog dialog(prompts, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
-                                  parent);
+                                  offered, parent);
     dialog.exec();
     return dialog.result();
 }

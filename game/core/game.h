@@ -62,6 +62,9 @@ public:
     void canvasReleased();
 
     // High scores.
+    // From now on the tables live in memory only: no score file is read or written, and each theme loaded starts
+    // with a table of defaults.
+    void keepScoresInMemoryOnly() { m_scoresInMemoryOnly = true; }
     void enterHighScore(double seconds);
     void loadHighScores();
     // What went wrong when the table could not be written.
@@ -114,6 +117,7 @@ private:
     HighScoreTable m_highScores;
     // The table holds an entry the theme folder refused: it stays on screen until a theme is loaded.
     bool m_unsavedScores = false;
+    bool m_scoresInMemoryOnly = false;
     bool m_hasTheme = false;
     int m_canvasWidth = 320;
     int m_canvasHeight = 240;

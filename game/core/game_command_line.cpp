@@ -13,8 +13,13 @@ std::variant<GameStart, CommandLineExit> readGameCommandLine(const QStringList& 
     const QCommandLineOption themeFolder(QStringLiteral("theme-folder"),
                                          QStringLiteral("Starts on the theme in the folder <folder>."),
                                          QStringLiteral("folder"));
+    const QCommandLineOption noScores(
+        QStringLiteral("no-scores"),
+        QStringLiteral("Keeps the high scores in memory only: no score file is read or written. The editor plays a "
+                       "theme being made this way."));
     commandLine.parser().addOption(theme);
     commandLine.parser().addOption(themeFolder);
+    commandLine.parser().addOption(noScores);
     if (std::optional<CommandLineExit> exit = commandLine.parse(arguments))
         return *exit;
     if (!commandLine.parser().positionalArguments().isEmpty())
@@ -23,7 +28,7 @@ std::variant<GameStart, CommandLineExit> readGameCommandLine(const QStringList& 
     if (commandLine.parser().isSet(theme) && commandLine.parser().isSet(themeFolder))
         return commandLine.usageError(QStringLiteral("--theme and --theme-folder cannot be used together."));
 
-    GameStart start{ThemeFiles::kDefaultTheme, {}};
+    GameStart start{ThemeFiles::kDefaultTheme, {}, commandLine.parser().isSet(noScores)};
     if (commandLine.parser().isSet(theme))
         start.theme = commandLine.parser().value(theme).toStdString();
     if (commandLine.parser().isSet(themeFolder))

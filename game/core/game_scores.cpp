@@ -28,8 +28,13 @@ void Game::enterHighScore(double seconds)
         return;
     // The name is asked first, so that no other game waits on the table's lock while this one shows a dialog.
     std::string name = oneLine(m_services.prompts.input("What is your name?", "You got a highscore", ""));
-    StoredEntry entry =
-        enterStoredHighScore(m_themes.scoreFile(themeName), {std::move(name), m_services.view.todayShortDate(), time});
+    HighScoreRow row{std::move(name), m_services.view.todayShortDate(), time};
+    if (m_scoresInMemoryOnly) {
+        insertHighScore(m_highScores, *place, std::move(row));
+        m_services.view.showHighScoreRows(m_highScores);
+        return;
+    }
+    StoredEntry entry = enterStoredHighScore(m_themes.scoreFile(themeName), std::move(row));
     m_highScores = std::move(entry.table);
     m_services.view.showHighScoreRows(m_highScores);
     // A theme folder that cannot be written keeps its old table; the player is told, and the entry stays on
@@ -46,6 +51,11 @@ void Game::enterHighScore(double seconds)
 void Game::loadHighScores()
 {
     m_unsavedScores = false;
+    if (m_scoresInMemoryOnly) {
+        m_highScores = HighScoreTable{};
+        m_services.view.showHighScoreRows(m_highScores);
+        return;
+    }
     const ScoreFilePlace place = m_themes.scoreFile(themeName);
     const std::string& path = place.path;
     const std::optional<StoredHighScores> stored = readScoreFile(place);
@@ -64,13 +74,16 @@ void Game::loadHighScores()
 
 std::optional<std::string> Game::saveHighScores()
 {
+    if (m_scoresInMemoryOnly)
+        return std::nullopt;
     return writeHighScoreFile(m_themes.scoreFile(themeName).path, m_highScores);
 }
 
 void Game::showHighScores()
 {
-    // The file is read anew, as another player's scores may have reached it, unless it lacks an entry of ours.
-    if (m_unsavedScores)
+    // The file is read anew, as another player's scores may have reached it, unless it lacks an entry of ours or
+    // there is no file.
+    if (m_unsavedScores || m_scoresInMemoryOnly)
         m_services.view.showHighScoreRows(m_highScores);
     else
         loadHighScores();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <climits>
+#include <functional>
 
 #include "raster_op.h"
 #include "surface.h"
@@ -37,6 +38,44 @@ TEST(Surface, PixelsOutsideAreAbsentNegativeSizesAreEmptyAndClearAndResizeFillWi
     EXPECT_EQ(surface, Surface(2, 1, 0x0000FF));
     surface.resize(-1, 5);
     EXPECT_TRUE(surface.isEmpty());
+}
+
+// A copy holds the same pixels in memory until one of the two is written to, whichever way; the other then stays
+// as it was.
+TEST(Surface, CopiesShareTheirPixelsUntilEitherIsWrittenAndTheOtherKeepsItsOwn)
+{
+    Surface original(4, 3, kWhite);
+    original.setPixel(1, 1, rgb(9, 8, 7));
+    const Surface pristine = original;
+    const std::pair<const char*, std::function<void(Surface&)>> writes[] = {
+        {"setPixel", [](Surface& s) { s.setPixel(0, 0, kBlack); }},
+        {"clear",
+         [](Surface& s) {
+             s.setBackgroundColor(kBlack);
+             s.clear();
+         }},
+        {"resize", [](Surface& s) { s.resize(5, 3); }},
+        {"row", [](Surface& s) { s.row(2)[3] = kBlack; }},
+        {"blit onto it", [](Surface& s) { blit(s, 0, 0, 2, 2, Surface(2, 2, kBlack), 0, 0, RasterOp::SrcCopy); }},
+        {"blit onto itself", [](Surface& s) { blit(s, 1, 0, 3, 3, s, 0, 0, RasterOp::SrcCopy); }},
+    };
+    for (const auto& [what, write] : writes) {
+        for (const bool writeTheCopy : {true, false}) {
+            SCOPED_TRACE(std::string(what) + (writeTheCopy ? " on the copy" : " on the original"));
+            Surface a = pristine;
+            Surface b = a;
+            EXPECT_TRUE(a.sharesPixelsWith(b) && a == b);
+            write(writeTheCopy ? b : a);
+            const Surface& untouched = writeTheCopy ? a : b;
+            EXPECT_FALSE(a.sharesPixelsWith(b));
+            EXPECT_EQ(untouched, original);
+            EXPECT_NE(writeTheCopy ? b : a, original);
+        }
+    }
+    // Reading, through a const view, never takes a copy.
+    const Surface reader = pristine;
+    EXPECT_EQ(reader.row(1)[1], rgb(9, 8, 7));
+    EXPECT_TRUE(reader.sharesPixelsWith(pristine));
 }
 
 const std::pair<RasterOp, Rgb (*)(Rgb src, Rgb dest)> kOperations[] = {

@@ -2,7 +2,7 @@
 # Runs the real editor on a program folder of its own under an X server of its own, checks that its window
 # "Create" opens drawn, closes it as a window manager would and expects a clean exit. With "mid-drag" it first
 # presses the left button on the current object, drags it across the canvas, and closes the window while the
-# button is still held.
+# button is still held: the drag ends there, and the editor asks to save it; Discard ends the program.
 # Usage: editor_window_test.sh EDITOR_EXECUTABLE THEME_FOLDER [mid-drag]
 set -uo pipefail
 
@@ -55,5 +55,12 @@ if [ "$midDrag" = "mid-drag" ]; then
     window_changes dragOn || fail "the object did not follow the pointer"
 fi
 
-close_and_expect_clean_exit
+if [ "$midDrag" = "mid-drag" ]; then
+    timeout 10 wmctrl -i -c "$window" || fail "the window manager could not close window $window"
+    wait_for_box "Ornavel"
+    timeout 10 xdotool key alt+d
+    expect_clean_exit
+else
+    close_and_expect_clean_exit
+fi
 echo "PASS: \"$title\" opened, drawn, ${midDrag:+dragged an object, }closed by WM_DELETE_WINDOW, exit status 0"

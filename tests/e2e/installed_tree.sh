@@ -46,42 +46,17 @@ expect_options_without_display() {
     echo "--help and --version: status 0 without a display; an unknown option: usage on stderr, status 2"
 }
 
-# wait_for_box TITLE: the modal box of that title, once shown and holding the keyboard focus, ready for keys.
-wait_for_box() {
-    local title=$1 box="" focus i
-    for ((i = 0; i < 100; i++)); do
-        box=$(timeout 10 xdotool search --all --onlyvisible --pid "$programPid" --name "^$title\$" 2>/dev/null | head -n 1)
-        [ -n "$box" ] && break
-        sleep 0.1
-    done
-    [ -n "$box" ] || fail "no box titled \"$title\" within 10 s"
-    # The window manager gives a new modal box the focus itself; a box of a window already active is not activated
-    # again on request.
-    for ((i = 0; i < 50; i++)); do
-        focus=$(timeout 10 xdotool getwindowfocus 2>/dev/null)
-        [ "$focus" = "$box" ] && return 0
-        sleep 0.1
-    done
-    fail "the box \"$title\" did not get the keyboard focus"
-}
-
 # The canvas lies 8 pixels from the window's top-left corner.
 moveOnCanvas() {
     timeout 10 xdotool mousemove --window "$window" $(($1 + 8)) $(($2 + 8))
     sleep 0.15
 }
 
-# play_round_to_high_score PREFIX PLAYER: the installed game on a fresh home plays a whole round of the shipped
-# Theme1 through its window, enters the high score under PLAYER and is closed. The round is planned from the
-# installed theme by round_plan.
-play_round_to_high_score() {
-    local prefix=$1 player=$2 height hoverX hoverY pressX pressY liftX liftY boxX boxY objects=0
-    "$roundPlan" "$prefix/share/vantor/themes/Theme1" >"$work/plan.txt" || fail "no round plan for Theme1"
-    window=""
-    start_program "$prefix/games" vantor
-    wait_for_window "Vantor - Theme1"
-    expect_drawn
-    timeout 10 xdotool windowactivate --sync "$window" || fail "could not activate the game's window"
+# play_planned_round PLAN PLAYER: in the game's window $window (of the process $programPid), already active, Start,
+# then every object of the plan (as round_plan prints it) carried into the box with real pointer events, the
+# "Game Over" box answered and the high score entered under PLAYER.
+play_planned_round() {
+    local plan=$1 player=$2 height hoverX hoverY pressX pressY liftX liftY boxX boxY objects=0
     # Start sits at the left of the button row, whose bottom is 8 pixels above the window's.
     height=$(timeout 10 xwininfo -id "$window" | awk '/Height:/ { print $2 }')
     timeout 10 xdotool mousemove --window "$window" 89 $((height - 25)) click 1
@@ -98,15 +73,29 @@ play_round_to_high_score() {
         timeout 10 xdotool mouseup 1
         sleep 0.15
         objects=$((objects + 1))
-    done <"$work/plan.txt"
+    done <"$plan"
     wait_for_box "Vantor"
     timeout 10 xdotool key Return
     wait_for_box "You got a highscore"
     timeout 10 xdotool type --delay 30 "$player"
     timeout 10 xdotool key Return
     sleep 0.5
-    close_and_expect_clean_exit
     echo "played a round of $objects objects through the window"
+}
+
+# play_round_to_high_score PREFIX PLAYER: the installed game on a fresh home plays a whole round of the shipped
+# Theme1 through its window, enters the high score under PLAYER and is closed. The round is planned from the
+# installed theme by round_plan.
+play_round_to_high_score() {
+    local prefix=$1 player=$2
+    "$roundPlan" "$prefix/share/vantor/themes/Theme1" >"$work/plan.txt" || fail "no round plan for Theme1"
+    window=""
+    start_program "$prefix/games" vantor
+    wait_for_window "Vantor - Theme1"
+    expect_drawn
+    timeout 10 xdotool windowactivate --sync "$window" || fail "could not activate the game's window"
+    play_planned_round "$work/plan.txt" "$player"
+    close_and_expect_clean_exit
 }
 
 # expect_high_score FILE PLAYER: the table's first row is the player's.

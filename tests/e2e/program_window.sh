@@ -71,6 +71,25 @@ expect_drawn() {
     [ -z "$extra" ] || fail "an unexpected window is open: \"$(windowName "$extra")\""
 }
 
+# wait_for_box TITLE: the modal box of that title, once shown and holding the keyboard focus, ready for keys.
+wait_for_box() {
+    local title=$1 box="" focus i
+    for ((i = 0; i < 100; i++)); do
+        box=$(timeout 10 xdotool search --all --onlyvisible --pid "$programPid" --name "^$title\$" 2>/dev/null | head -n 1)
+        [ -n "$box" ] && break
+        sleep 0.1
+    done
+    [ -n "$box" ] || fail "no box titled \"$title\" within 10 s"
+    # The window manager gives a new modal box the focus itself; a box of a window already active is not activated
+    # again on request.
+    for ((i = 0; i < 50; i++)); do
+        focus=$(timeout 10 xdotool getwindowfocus 2>/dev/null)
+        [ "$focus" = "$box" ] && return 0
+        sleep 0.1
+    done
+    fail "the box \"$title\" did not get the keyboard focus"
+}
+
 # Two pictures of the window a moment apart differ once something moves on it.
 window_changes() {
     local changed i
@@ -89,8 +108,13 @@ window_changes() {
 # sends the program WM_DELETE_WINDOW), then status 0 within 30 s (generous for a sanitizer build, whose leak
 # check runs at the exit).
 close_and_expect_clean_exit() {
-    local i extra status
     timeout 10 wmctrl -i -c "$window" || fail "the window manager could not close window $window"
+    expect_clean_exit
+}
+
+# expect_clean_exit: the program ends by itself within 30 s, with status 0.
+expect_clean_exit() {
+    local i extra status
     for ((i = 0; i < 300; i++)); do
         kill -0 "$programPid" 2>/dev/null || break
         sleep 0.1

@@ -44,6 +44,7 @@ TEST_F(EditorCommands, NewObjectCopiesObject1UpTo21ThenRefusesAndNewKeepsObject1
 
     const Workspace before = ws();
     editor.toggleShowBox();
+    prompts.questionAnswers = {Answer::Discard};
     editor.newTheme();
     EXPECT_EQ(std::pair(ws().objectCount(), editor.objectList().rows), std::pair(1, 1));
     EXPECT_EQ(std::pair(int(ws().currentObject), editor.objectList().marked), std::pair(0, std::optional<int>(0)));
@@ -166,4 +167,37 @@ TEST_F(EditorCommands, ADragEndsWhenItsReleaseCannotComeToTheCanvas)
         editor.canvasMoved(x + 40, y + 30, kLeftButton);
         EXPECT_EQ(ws().objectX[0], resting) << what;
     }
+}
+
+// Delete Object removes the current object with its row, its pictures and its positions; the rows below move up
+// with theirs, and the object above becomes current (after the first, the new first). The last object left stays.
+TEST_F(EditorCommands, DeleteObjectAtTheFirstAMiddleAndTheLastRow)
+{
+    startUpOnTheme1();
+    const struct {
+        int deleted;
+        std::array<int, 2> kept;
+        int current;
+    } cases[] = {{0, {1, 2}, 0}, {1, {0, 2}, 0}, {2, {0, 1}, 1}};
+    for (const auto& [deleted, kept, current] : cases) {
+        SCOPED_TRACE(deleted);
+        ASSERT_TRUE(editor.loadTheme("Theme1"));
+        editor.chooseObject(deleted);
+        const Workspace before = ws();
+        editor.deleteObject();
+        ASSERT_EQ(std::pair(ws().objectCount(), editor.objectList().rows), std::pair(2, 2));
+        for (int row = 0; row < 2; ++row) {
+            const int was = kept[row];
+            EXPECT_TRUE(ws().objects[row] == before.objects[was]) << row;
+            EXPECT_EQ(std::tuple(ws().objectX[row], ws().objectY[row], ws().tubeX[row], ws().tubeY[row]),
+                      std::tuple(before.objectX[was], before.objectY[was], before.tubeX[was], before.tubeY[was]));
+        }
+        EXPECT_EQ(std::pair(int(ws().currentObject), editor.objectList().marked),
+                  std::pair(current, std::optional<int>(current)));
+        EXPECT_NEAR(editor.objectList().panelHeight, listPanelHeight(2, 15.0), 1e-9);
+    }
+    editor.deleteObject();
+    EXPECT_FALSE(editor.canDeleteObject());
+    editor.deleteObject();
+    EXPECT_EQ(ws().objectCount(), 1);
 }

@@ -8,6 +8,7 @@
 #include "editor.h"
 #include "editor_view.h"
 #include "fake_services.h"
+#include "game_launcher.h"
 #include "theme_builder.h"
 
 // Keeps what the editor last asked the window to show.
@@ -33,14 +34,52 @@ public:
     void showRowLabels(int) override {}
     void showCurrentObject() override {}
     void showBoxCheck(bool) override {}
-    void closeWindow() override {}
+    void showHistory(const std::optional<std::string>& undoStep, const std::optional<std::string>& redoStep,
+                     bool unsavedChanges) override
+    {
+        undoCaption = undoStep.value_or("");
+        redoCaption = redoStep.value_or("");
+        modified = unsavedChanges;
+    }
+    void closeWindow() override { ++closes; }
     double twipsPerPixelY() override { return 15.0; }
 
+    std::string undoCaption, redoCaption;
+    bool modified = false;
+    int closes = 0;
     std::pair<int, int> canvasSize{0, 0};
     std::pair<int, int> clientSize{0, 0};
     Surface shown;
     QRegion lastChanged;
     int presents = 0;
+};
+
+// Records the games Play Theme starts, each with its arguments; a test ends the game as a player closing it would.
+class RecordingGameLauncher : public GameLauncher {
+public:
+    std::optional<std::string> launch(const std::vector<std::string>& arguments, std::function<void()> ended) override
+    {
+        launched.push_back(arguments);
+        if (refusal)
+            return refusal;
+        m_ended = std::move(ended);
+        return std::nullopt;
+    }
+    void stop() override { m_ended = nullptr; }
+
+    bool running() const { return m_ended != nullptr; }
+    void endGame()
+    {
+        if (std::function<void()> ended = std::exchange(m_ended, nullptr))
+            ended();
+    }
+
+    std::vector<std::vector<std::string>> launched;
+    // Why the next launches fail; nothing: they start.
+    std::optional<std::string> refusal;
+
+private:
+    std::function<void()> m_ended;
 };
 
 // A row theme whose object pictures stand on white, as the editor expects of a picture: their masks derived
@@ -59,7 +98,7 @@ inline ThemePackage framedRowTheme(int count)
 // A program folder in a temporary directory and an editor over it with fake services.
 class EditorFixture : public ::testing::Test {
 protected:
-    EditorFixture() : editor(programFolder(), {prompts, pump, view}) {}
+    EditorFixture() : editor(programFolder(), {prompts, pump, view, game}) {}
 
     std::string programFolder() const { return m_folder.path().toStdString(); }
 
@@ -77,5 +116,6 @@ protected:
     ScriptedPrompts prompts;
     ScriptedPump pump;
     RecordingEditorView view;
+    RecordingGameLauncher game;
     Editor editor;
 };

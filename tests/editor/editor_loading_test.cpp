@@ -30,7 +30,7 @@ TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasksOrATheEditors
     EXPECT_NEAR(editor.objectList().panelHeight, listPanelHeight(3, 15.0), 1e-9);
 
     // Without a default theme: a message naming its folder, and a small theme of the editor's own.
-    Editor withoutTheme1(programFolder() + "/nowhere", {prompts, pump, view});
+    Editor withoutTheme1(programFolder() + "/nowhere", {prompts, pump, view, game});
     withoutTheme1.start();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_NE(prompts.messages[0].text.find(programFolder() + "/nowhere/Theme1"), std::string::npos);
@@ -45,7 +45,7 @@ TEST_F(EditorLoading, StartUpGivesTheDefaultThemeFreshTubesAndMasksOrATheEditors
     EXPECT_EQ(own.background, Surface(305, 241, kWhite));
 
     // A default theme without objects leaves nothing to edit at start-up: it is reported like a damaged one.
-    Editor withEmptyTheme1(programFolder() + "/empty", {prompts, pump, view});
+    Editor withEmptyTheme1(programFolder() + "/empty", {prompts, pump, view, game});
     ThemePackage empty = makeRowTheme(0);
     empty.background.reset();
     writeTheme(programFolder() + "/empty", "Theme1", empty);
@@ -63,12 +63,13 @@ TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndCancelKeepsTheWorkspace)
     editor.loadChosenTheme();
     ASSERT_EQ(std::pair(ws().objectCount(), editor.objectList().rows), std::pair(5, 5));
     EXPECT_EQ(ws().objects[4].tube, Surface(30, 30, rgb(255, 0, 0)));
-    EXPECT_EQ(std::pair(ws().themeName, editor.objectList().marked),
-              std::pair(std::string("Other"), std::optional<int>(0)));
+    EXPECT_EQ(editor.objectList().marked, std::optional<int>(0));
 
+    // The unsaved object is discarded first, then the chooser is cancelled.
     editor.newObject();
     const Workspace edited = ws();
     prompts.chosenTheme.reset();
+    prompts.questionAnswers = {Answer::Discard, Answer::Discard};
     editor.loadChosenTheme();
     EXPECT_EQ(ws().objectCount(), 6);
 

@@ -17,16 +17,23 @@ TEST(InstalledEditor, SavesIntoTheUsersThemeFolderWhereTheSavedThemeHidesTheShip
     ScriptedPrompts prompts;
     ScriptedPump pump;
     RecordingEditorView view;
+    RecordingGameLauncher game;
     Editor editor(ThemeLocations({root.file("games"), root.file("home"), root.file("data"), "/nonexistent"}),
-                  {prompts, pump, view});
+                  {prompts, pump, view, game});
     editor.start();
     ASSERT_EQ(editor.workspace().objectCount(), 3);
     editor.newTheme();  // one object left
     prompts.descriptions = {ThemeDescription{"Theme1", "Mine now", "On the 7th"},
                             ThemeDescription{"Fresh", "New", "On the 8th"}};
+    prompts.questionAnswers = {Answer::Yes};
     editor.saveTheme();
     editor.saveTheme();
     EXPECT_TRUE(prompts.messages.empty());
+    // The shipped theme is hidden, never replaced, and the question says so.
+    ASSERT_EQ(prompts.questions.size(), 1u);
+    EXPECT_EQ(prompts.questions[0].rfind(": A theme named Theme1 already exists. Replace it?\r\nIt was installed", 0),
+              0u)
+        << prompts.questions[0];
     EXPECT_EQ(readBytes(shipped + "/Theme1/Theme.ini"), shippedBytes);
     EXPECT_EQ(readBytes(users + "/Theme1/ThemeDetails.ini"), "\"Mine now\"\r\n\"On the 7th\"\r\n");
 

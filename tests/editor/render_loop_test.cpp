@@ -81,7 +81,7 @@ Surface framedPicture(int width, int height, Rgb colour)
 
 // An editor started on Theme1 of a program folder, with fakes of its own.
 struct LoopSession {
-    explicit LoopSession(const std::string& programFolder) : editor(programFolder, {prompts, pump, view})
+    explicit LoopSession(const std::string& programFolder) : editor(programFolder, {prompts, pump, view, game})
     {
         editor.start();
     }
@@ -108,6 +108,7 @@ struct LoopSession {
     ScriptedPrompts prompts;
     ScriptedPump pump;
     RecordingEditorView view;
+    RecordingGameLauncher game;
     Editor editor;
 };
 

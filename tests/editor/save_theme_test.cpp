@@ -124,6 +124,7 @@ TEST_F(SaveFromEditor, CancelAnEmptyDateOrARefusedNameWriteNothingAndFailedFiles
     for (const std::string& name : blocked)
         ASSERT_TRUE(QDir().mkpath(QString::fromStdString(programFolder() + "/Blocked/" + name)));
     prompts.descriptions = {ThemeDescription{"Blocked", "d", "On the 1"}};
+    prompts.questionAnswers = {Answer::Yes};  // a folder of that name is there
     editor.saveTheme();
     ASSERT_EQ(prompts.messages.size(), 4u);
     const std::string& text = prompts.messages[3].text;
@@ -140,8 +141,8 @@ TEST_F(SaveFromEditor, ASavedThemeLoadsBackIdentical)
     prompts.descriptions = {ThemeDescription{"Copy", "d", "On the 1"}};
     editor.saveTheme();
     ASSERT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(ws().themeName, "Copy");
-    Editor reloaded(programFolder(), {prompts, pump, view});
+    EXPECT_EQ(ws().themeDescription.value_or(ThemeDescription{}).name, "Copy");
+    Editor reloaded(programFolder(), {prompts, pump, view, game});
     ASSERT_TRUE(reloaded.loadTheme("Copy"));
     EXPECT_EQ(packageFields(packageOf(reloaded.workspace(), {})), packageFields(packageOf(ws(), {})));
 }

@@ -103,18 +103,20 @@ TEST_F(TwoGames, AnInstalledGamePlaysShippedThemesAndKeepsTheirScoresInTheUsersD
               std::pair(std::string("Vantor - Mine"), 0));
 }
 
-TEST(GameCommandLine, StartsOnANamedThemeOrFolderAndEndsEarlyForHelpVersionAndMistakes)
+TEST(GameCommandLine, StartsOnANamedThemeOrFolderKeepsNoScoresOnAskAndEndsEarlyForHelpVersionAndMistakes)
 {
     struct Case {
         QStringList arguments;
         std::string theme, folder;
         int status;  // -1: the game runs
         bool toStandardError;
+        bool noScores = false;
     };
     const Case cases[] = {
         {{}, "Theme1", "", -1, false},
         {{"--theme", "Workshop"}, "Workshop", "", -1, false},
         {{"--theme-folder", "/tmp/My theme"}, "Theme1", "/tmp/My theme", -1, false},
+        {{"--theme-folder", "/tmp/t", "--no-scores"}, "Theme1", "/tmp/t", -1, false, true},
         {{"--help"}, "", "", 0, false},
         {{"-v"}, "", "", 0, false},
         {{"--bogus"}, "", "", 2, true},
@@ -130,7 +132,9 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderAndEndsEarlyForHelpVersionAndMi
         const std::string shown = c.arguments.join(' ').toStdString();
         if (c.status < 0) {
             ASSERT_TRUE(start) << shown;
-            EXPECT_EQ(std::tie(start->theme, start->themeFolder), std::tie(c.theme, c.folder)) << shown;
+            EXPECT_EQ(std::tie(start->theme, start->themeFolder, start->noScores),
+                      std::tie(c.theme, c.folder, c.noScores))
+                << shown;
             continue;
         }
         ASSERT_TRUE(exit) << shown;

@@ -1,4 +1,7 @@
+#include <QFile>
+
 #include "game_fixture.h"
+#include "test_files.h"
 #include "write_refusal.h"
 
 class ScoreEntry : public Theme1Game {
@@ -41,4 +44,31 @@ TEST_F(ScoreEntry, AThemeFolderThatRefusesNewFilesStillGetsTheScore)
     if (!refused)
         GTEST_SKIP() << "no way to make a folder refuse new files here";
     EXPECT_EQ(stored("Theme1")[0].name, "Ann");
+}
+
+// --no-scores: a round's score enters the table on screen, and no score file is read, written or made.
+TEST_F(ScoreEntry, WithoutScoresTheTableLivesInMemoryOnly)
+{
+    const std::string theme1 = themeFile("Theme1", ThemeFiles::kHighScores);
+    ASSERT_FALSE(writeHighScoreFile(theme1, {{{"Zed", "01/01/2026", "5"}}}));
+    const std::string bytes = readBytes(theme1);
+    game.keepScoresInMemoryOnly();
+    game.loadCurrentTheme();
+    EXPECT_EQ(game.highScores()[0].name, "Nobody");
+
+    prompts.answers = {"Ann"};
+    game.enterHighScore(12.5);
+    game.showHighScores();
+    EXPECT_EQ(std::tie(game.highScores()[0].name, game.highScores()[0].time), std::tuple("Ann", "12.5"));
+    EXPECT_EQ(readBytes(theme1), bytes);
+
+    writeTheme(programFolder(), "Other", makeRowTheme(2));
+    prompts.chosenTheme = "Other";
+    game.chooseTheme();
+    prompts.answers = {"Bo"};
+    game.enterHighScore(30.0);
+    EXPECT_EQ(game.highScores()[0].name, "Bo");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(themeFile("Other", ThemeFiles::kHighScores))));
+    EXPECT_EQ(readBytes(theme1), bytes);
+    EXPECT_TRUE(prompts.messages.empty());
 }

@@ -76,8 +76,20 @@ public:
         return chosenTheme;
     }
     void showAbout() override { ++aboutShown; }
-    std::optional<ThemeDescription> describeTheme() override { return takeNext(descriptions); }
+    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) override
+    {
+        offeredDescriptions.push_back(offered);
+        return takeNext(descriptions);
+    }
     std::optional<std::string> openPicture() override { return takeNext(pictures); }
+    // With no answer left, the question is closed as Esc closes it.
+    Answer ask(const std::string& title, const std::string& text, MessageIcon, QuestionButtons buttons) override
+    {
+        questions.push_back(title + ": " + text);
+        if (questionAnswers.empty())
+            return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Cancel;
+        return takeNext(questionAnswers);
+    }
 
     std::vector<Message> messages;
     std::vector<std::string> inputs, chooserFolders;
@@ -90,6 +102,10 @@ public:
     int aboutShown = 0;
     std::deque<std::optional<std::string>> pictures;
     std::deque<std::optional<ThemeDescription>> descriptions;
+    // What each opening of the description dialog was offered.
+    std::vector<std::optional<ThemeDescription>> offeredDescriptions;
+    std::vector<std::string> questions;
+    std::deque<Answer> questionAnswers;
 };
 
 // Each call runs the next scripted step; with none left it runs `whenIdle`, if set. A wait for events is one

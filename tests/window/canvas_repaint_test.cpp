@@ -101,6 +101,7 @@ void CanvasRepaintTest::showsTheWholeFramesPixelsAfterADrag()
     });
     pump.steps.push_back([&] {
         checkCanvas();
+        prompts.questionAnswers = {Answer::Discard};  // the drag is not saved
         window.close();
     });
     window.run();

@@ -132,6 +132,7 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         QTest::mousePress(window.canvas(), Qt::LeftButton, {}, from);
         QTest::mouseMove(window.canvas(), from + QPoint(4, 4));
         prompts.chosenTheme = "Workshop";
+        prompts.questionAnswers = {Answer::Discard};
         prompts.whileChoosing = [&] { QTest::mouseRelease(window.objectListPanel(), Qt::LeftButton); };
         QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
         const QPoint resting(ws.objectX[0], ws.objectY[0]);
@@ -167,7 +168,35 @@ void EditorWindowTest::editsTheShippedThemesAsAUserWould()
         dragOnVisibleCanvas(area, object, QPoint(-30, -20));
         QCOMPARE(QPoint(ws.objectX[0], ws.objectY[0]), object - QPoint(5, 5) + QPoint(-30, -20));
     });
-    pump.steps.push_back([&] { window.close(); });
+    pump.steps.push_back([&] {  // the drag is one step: the title's mark, Undo and Redo by their keys
+        QVERIFY(window.isWindowModified() && window.windowTitle() == "Create[*]");
+        QCOMPARE(window.action("undo")->text(), QStringLiteral("&Undo Move Object 1"));
+        const QPoint dragged(ws.objectX[0], ws.objectY[0]);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QPoint(ws.objectX[0], ws.objectY[0]), dragged + QPoint(30, 20));
+        QCOMPARE(window.objectListPanel()->xLabel(0)->text(), QString::number(ws.objectX[0]));
+        QVERIFY(!window.isWindowModified() && !window.action("undo")->isEnabled());
+        QCOMPARE(window.action("redo")->text(), QStringLiteral("&Redo Move Object 1"));
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(QPoint(ws.objectX[0], ws.objectY[0]), dragged);
+        QVERIFY(window.isWindowModified());
+    });
+    pump.steps.push_back([&] {  // Delete removes the current object; the last one cannot go
+        QTest::keyClick(&window, Qt::Key_Delete);
+        QCOMPARE(list->rowCount(), 1);
+        QVERIFY(!window.action("deleteObject")->isEnabled());
+        QCOMPARE(window.action("undo")->text(), QStringLiteral("&Undo Delete Object 1"));
+    });
+    pump.steps.push_back([&] {  // closing asks first: Cancel keeps the window, Discard closes it
+        prompts.questionAnswers = {Answer::Cancel};
+        window.close();
+        QVERIFY(window.isVisible());
+        QCOMPARE(prompts.questions.back(), std::string(": Save changes to the theme?"));
+    });
+    pump.steps.push_back([&] {
+        prompts.questionAnswers = {Answer::Discard};
+        window.close();
+    });
     window.run();
     QVERIFY(pump.steps.empty() && !window.isVisible());
 }

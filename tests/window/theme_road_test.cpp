@@ -15,9 +15,9 @@ namespace {
 // Answers the theme description dialog and the theme chooser on the real dialogs, as a user would.
 class DialogPrompts : public ScriptedPrompts {
 public:
-    std::optional<ThemeDescription> describeTheme() override
+    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) override
     {
-        ThemeDescriptionDialog dialog(*this, QStringLiteral("7.12.2026"));
+        ThemeDescriptionDialog dialog(*this, QStringLiteral("7.12.2026"), offered);
         dialog.show();
         dialog.nameEdit()->selectAll();
         QTest::keyClicks(dialog.nameEdit(), QString::fromStdString(themeName));
