@@ -3,7 +3,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "preview_cache.h"
 #include "theme_chooser.h"
+#include "theme_locations.h"
 
 QtPrompts::QtPrompts(QWidget* parent, std::string programTitle, ProgramDialogs dialogs)
     : m_parent(parent), m_programTitle(std::move(programTitle)), m_dialogs(std::move(dialogs))
@@ -55,16 +57,14 @@ std::string QtPrompts::input(const std::string& prompt, const std::string& title
     return accepted ? text.toStdString() : std::string();
 }
 
-std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFolder)
+std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFolder, const std::string& currentTheme)
 {
-    ThemeChooser dialog(programFolder, m_parent);
-    dialog.exec();
-    return dialog.chosenTheme();
+    return chooseThemeAmong(ThemeLocations::portable(programFolder), currentTheme);
 }
 
-std::optional<std::string> QtPrompts::chooseThemeAmong(const std::vector<ThemeEntry>& themes)
+std::optional<std::string> QtPrompts::chooseThemeAmong(const ThemeLocations& locations, const std::string& currentTheme)
 {
-    ThemeChooser dialog(themes, m_parent);
+    ThemeChooser dialog(locations, currentTheme, processPreviewCacheFolder(), m_parent);
     dialog.exec();
     return dialog.chosenTheme();
 }

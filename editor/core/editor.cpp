@@ -137,7 +137,7 @@ void Editor::newObject()
 void Editor::loadChosenTheme()
 {
     // Cancel keeps the workspace as it is, unsaved edits and all.
-    const std::optional<std::string> chosen = askForTheme(m_prompts, m_themes);
+    const std::optional<std::string> chosen = askForTheme(m_prompts, m_themes, m_workspace.themeName);
     if (!chosen || !loadTheme(*chosen))
         return;
     m_workspace.themeName = *chosen;
