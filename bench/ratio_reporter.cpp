@@ -7,6 +7,11 @@ void RatioReporter::addRatio(std::string measured, std::string baseline, double 
     m_ratios.push_back({std::move(measured), std::move(baseline), target});
 }
 
+void RatioReporter::addReportedRatio(std::string measured, std::string baseline)
+{
+    m_ratios.push_back({std::move(measured), std::move(baseline), std::nullopt});
+}
+
 void RatioReporter::addCeiling(std::string measured, double seconds)
 {
     m_ceilings.push_back({std::move(measured), seconds});
@@ -25,24 +30,28 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    std::printf("\n%-52s %10s %8s\n", "ratio to baseline (same run)", "ratio", "target");
+    std::printf("\n%-76s %10s %8s\n", "ratio to baseline (same run)", "ratio", "target");
     for (const Ratio& ratio : m_ratios) {
         const auto measured = m_secondsPerIteration.find(ratio.measured);
         const auto baseline = m_secondsPerIteration.find(ratio.baseline);
         if (measured == m_secondsPerIteration.end() || baseline == m_secondsPerIteration.end() || baseline->second <= 0)
             continue;
         const double value = measured->second / baseline->second;
-        std::printf("%-52s %9.3gx %7.3gx %s\n", (ratio.measured + " / " + ratio.baseline).c_str(), value, ratio.target,
-                    value <= ratio.target ? "within" : "OVER");
+        const std::string name = ratio.measured + " / " + ratio.baseline;
+        if (!ratio.target)
+            std::printf("%-76s %9.3gx %8s\n", name.c_str(), value, "-");
+        else
+            std::printf("%-76s %9.3gx %7.3gx %s\n", name.c_str(), value, *ratio.target,
+                        value <= *ratio.target ? "within" : "OVER");
     }
     if (m_ceilings.empty())
         return;
-    std::printf("\n%-52s %10s %8s\n", "time per iteration (us)", "time", "limit");
+    std::printf("\n%-76s %10s %8s\n", "time per iteration (us)", "time", "limit");
     for (const Ceiling& ceiling : m_ceilings) {
         const auto measured = m_secondsPerIteration.find(ceiling.measured);
         if (measured == m_secondsPerIteration.end())
             continue;
-        std::printf("%-52s %10.2f %8.1f %s\n", ceiling.measured.c_str(), measured->second * 1e6, ceiling.seconds * 1e6,
+        std::printf("%-76s %10.2f %8.1f %s\n", ceiling.measured.c_str(), measured->second * 1e6, ceiling.seconds * 1e6,
                     measured->second <= ceiling.seconds ? "within" : "OVER");
     }
 }

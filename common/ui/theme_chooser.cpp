@@ -90,6 +90,18 @@ ThemeChooser::ThemeChooser(const ThemeLocations& locations, const std::string& c
     } else {
         showSelected();
     }
+}
+
+void ThemeChooser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Previews are made for a chooser on the screen only, and begin once it is there, so that results coming
+    // from a warm cache do not hold up its first showing.
+    if (m_previewsStarted)
+        return;
+    m_previewsStarted = true;
+    if (m_list->currentRow() >= 0)
+        m_loader->loadPicture(m_list->currentRow());
     m_loader->loadSummaries();
 }
 
@@ -181,7 +193,8 @@ void ThemeChooser::showSelected()
     }
     m_pane->showTheme(m_list->item(row)->text(), summary(row));
     showStandInPicture(row);
-    m_loader->loadPicture(row);
+    if (m_previewsStarted)
+        m_loader->loadPicture(row);
 }
 
 void ThemeChooser::showStandInPicture(int row)

@@ -41,6 +41,9 @@ signals:
     // The selected row shows its larger picture now.
     void pictureShown(int row);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void layOut();
     // Returns the row of `currentTheme`, or -1 when it is not listed.
@@ -58,6 +61,7 @@ private:
     ThemePreviewPane* m_pane;
     PreviewLoader* m_loader;
     std::vector<std::optional<ThemeSummary>> m_summaries;
+    bool m_previewsStarted = false;
     int m_summariesShown = 0;
     // The row whose larger picture the pane shows.
     int m_pictureRow = -1;
