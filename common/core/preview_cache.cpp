@@ -107,9 +107,9 @@ std::optional<QImage> pictureOf(const QByteArray& png, int width, int height)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QByteArray checksumOf(const QByteArray& body)
+std::string checksumOf(const std::string& body)
 {
-    return QCryptographicHash::hash(body, QCryptographicHash::Sha256);
+    return textOf(QCryptographicHash::hash(bytesOf(body), QCryptographicHash::Sha256));
 }
 
 std::string environmentVariable(const char* name)
@@ -167,11 +167,26 @@ std::optional<ThemePreview> PreviewCache::find(const std::string& themeFolder, c
     const std::size_t bodyStart = kFileHeader.size() + kChecksumBytes;
     if (bytes.size() < bodyStart || bytes.compare(0, kFileHeader.size(), kFileHeader) != 0)
         return std::nullopt;
-    const QByteArray body = bytesOf(bytes.substr(bodyStart));
-    if (checksumOf(body) != bytesOf(bytes.substr(kFileHeader.size(), kChecksumBytes)))
+    const std::string body = bytes.substr(bodyStart);
+    if (checksumOf(body) != bytes.substr(kFileHeader.size(), kChecksumBytes))
         return std::nullopt;
+    return parsePreviewBody(body, key, withPicture);
+}
 
-    QDataStream in(body);
+void PreviewCache::store(const std::string& themeFolder, const std::string& key, const ThemePreview& preview) const
+{
+    const std::string body = previewBody(key, preview);
+    const std::string file = kFileHeader + checksumOf(body) + body;
+    if (static_cast<std::int64_t>(file.size()) > kMostFileBytes)
+        return;
+    // A cache that cannot be written costs only time: the preview is made again at the next opening.
+    if (!makeFolders(m_folder))
+        writeFileAtomically(fileFor(themeFolder), file);
+}
+
+std::optional<ThemePreview> parsePreviewBody(const std::string& body, const std::string& key, bool withPicture)
+{
+    QDataStream in(bytesOf(body));
     in.setVersion(kStreamVersion);
     QByteArray storedKey, description, dateLine, damage, thumbnailPng, picturePng;
     qint32 objectCount = 0;
@@ -182,7 +197,7 @@ std::optional<ThemePreview> PreviewCache::find(const std::string& themeFolder, c
         return std::nullopt;
     in >> objectCount >> hasDetails >> description >> dateLine >> detailsCutShort >> damaged >> damage >>
         thumbnailPng >> picturePng;
-    if (in.status() != QDataStream::Ok || !in.atEnd())
+    if (in.status() != QDataStream::Ok || !in.atEnd() || objectCount < 0 || objectCount > ThemeFiles::kMaxObjects)
         return std::nullopt;
 
     ThemePreview preview;
@@ -206,7 +221,7 @@ std::optional<ThemePreview> PreviewCache::find(const std::string& themeFolder, c
     return preview;
 }
 
-void PreviewCache::store(const std::string& themeFolder, const std::string& key, const ThemePreview& preview) const
+std::string previewBody(const std::string& key, const ThemePreview& preview)
 {
     QByteArray body;
     QDataStream out(&body, QIODevice::WriteOnly);
@@ -215,12 +230,7 @@ void PreviewCache::store(const std::string& themeFolder, const std::string& key,
         << bytesOf(preview.description) << bytesOf(preview.dateLine) << preview.detailsCutShort
         << preview.damage.has_value() << bytesOf(preview.damage.value_or(std::string())) << pngOf(preview.thumbnail)
         << pngOf(preview.picture);
-    const std::string file = kFileHeader + textOf(checksumOf(body)) + textOf(body);
-    if (static_cast<std::int64_t>(file.size()) > kMostFileBytes)
-        return;
-    // A cache that cannot be written costs only time: the preview is made again at the next opening.
-    if (!makeFolders(m_folder))
-        writeFileAtomically(fileFor(themeFolder), file);
+    return textOf(body);
 }
 
 FoundPreview findOrMakePreview(const PreviewCache& cache, const std::string& folder, const std::string& name,

@@ -39,6 +39,13 @@ private:
     std::string m_folder;
 };
 
+// A cache file is a header line, a checksum, and a body that holds the key the preview was made from, then the
+// preview. The preview in a body made from `key`; nothing when the body is not one of ours for that key. The
+// larger picture is decoded only when asked for.
+std::optional<ThemePreview> parsePreviewBody(const std::string& body, const std::string& key, bool withPicture);
+// The body that holds `preview`, made from `key`.
+std::string previewBody(const std::string& key, const ThemePreview& preview);
+
 // A theme's preview, and whether it came from the cache.
 struct FoundPreview {
     ThemePreview preview;

@@ -3,6 +3,7 @@
 #include <QThreadPool>
 #include <deque>
 #include <mutex>
+#include <new>
 #include <utility>
 
 #include "preview_cache.h"
@@ -82,12 +83,25 @@ std::optional<HighScoreRow> bestScore(const ScoreFilePlace& place)
     return std::nullopt;
 }
 
+// Memory may run out on a loaded machine whatever the readers allow: that theme's row says so, and the worker goes
+// on with the next.
+FoundPreview previewOf(const PreviewQueue& queue, const ThemeEntry& theme, bool withPicture)
+{
+    try {
+        return findOrMakePreview(queue.cache, theme.folder, theme.name, withPicture);
+    } catch (const std::bad_alloc&) {
+        FoundPreview failed;
+        failed.preview.damage = "There is not enough memory to show the theme \"" + theme.name + "\".";
+        return failed;
+    }
+}
+
 void work(const std::shared_ptr<PreviewQueue>& queue)
 {
     while (const std::optional<PreviewTask> task = takeTask(*queue)) {
         const std::lock_guard<std::mutex> reading(oneThemeAtATime);
         const ThemeEntry& theme = queue->themes[static_cast<std::size_t>(task->index)];
-        FoundPreview found = findOrMakePreview(queue->cache, theme.folder, theme.name, task->picture);
+        FoundPreview found = previewOf(*queue, theme, task->picture);
         const int index = task->index;
         const QImage picture = std::exchange(found.preview.picture, QImage());
         if (task->summary) {
