@@ -80,7 +80,9 @@ ThemeChooser::ThemeChooser(const ThemeLocations& locations, const std::string& c
     connect(m_okButton, &QPushButton::clicked, this, &ThemeChooser::acceptChoice);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &ThemeChooser::acceptChoice);
-    connect(m_list, &QListWidget::currentRowChanged, this, &ThemeChooser::showSelected);
+    // The pane follows the selection, not the current row: the list makes its first row current, unselected, when
+    // it takes the focus with nothing current, and OK would not choose it.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &ThemeChooser::showSelected);
     m_loader = new PreviewLoader(locations, themes, previewCacheFolder, this);
     connect(m_loader, &PreviewLoader::summaryReady, this, &ThemeChooser::showSummary);
     connect(m_loader, &PreviewLoader::pictureReady, this, &ThemeChooser::showPicture);
@@ -100,8 +102,8 @@ void ThemeChooser::showEvent(QShowEvent* event)
     if (m_previewsStarted)
         return;
     m_previewsStarted = true;
-    if (m_list->currentRow() >= 0)
-        m_loader->loadPicture(m_list->currentRow());
+    if (selectedRow() >= 0)
+        m_loader->loadPicture(selectedRow());
     m_loader->loadSummaries();
 }
 
@@ -145,6 +147,12 @@ const ThemeSummary* ThemeChooser::summary(int row) const
     return &*m_summaries[row];
 }
 
+int ThemeChooser::selectedRow() const
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.front());
+}
+
 void ThemeChooser::acceptChoice()
 {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
@@ -165,7 +173,7 @@ void ThemeChooser::showSummary(int row, const ThemeSummary& summary)
                                               : QIcon(QPixmap::fromImage(preview.thumbnail)));
     entry->setData(kStatusRole, statusLine(summary));
     entry->setToolTip(preview.damage ? QString::fromStdString(*preview.damage) : QString());
-    if (row == m_list->currentRow()) {
+    if (row == selectedRow()) {
         m_pane->showTheme(entry->text(), &*m_summaries[row]);
         if (m_pictureRow != row)
             showStandInPicture(row);
@@ -176,7 +184,7 @@ void ThemeChooser::showSummary(int row, const ThemeSummary& summary)
 
 void ThemeChooser::showPicture(int row, const QImage& picture)
 {
-    if (row != m_list->currentRow())
+    if (row != selectedRow())
         return;
     m_pane->showPicture(picture);
     m_pictureRow = row;
@@ -185,7 +193,7 @@ void ThemeChooser::showPicture(int row, const QImage& picture)
 
 void ThemeChooser::showSelected()
 {
-    const int row = m_list->currentRow();
+    const int row = selectedRow();
     m_pictureRow = -1;
     if (row < 0) {
         m_pane->showNothing();

@@ -48,6 +48,8 @@ private:
     void layOut();
     // Returns the row of `currentTheme`, or -1 when it is not listed.
     int fillList(const std::vector<ThemeEntry>& themes, const std::string& currentTheme);
+    // The selected row, or -1.
+    int selectedRow() const;
     void acceptChoice();
     void showSummary(int row, const ThemeSummary& summary);
     void showPicture(int row, const QImage& picture);

@@ -39,6 +39,9 @@ void Editor::start(const std::string& firstTheme)
 {
     m_canvasFrame.invalidate();
     std::optional<ThemePackage> theme = readTheme(firstTheme, true);
+    // The theme started on is the one the chooser starts on, until another is loaded or saved.
+    if (theme)
+        m_workspace.themeName = firstTheme;
     takeTheme(theme ? std::move(*theme) : starterTheme(m_workspace.canvasWidth, m_workspace.canvasHeight));
     m_workspace.showBox = true;
     // The theme at start-up gets fresh tubes and masks made from its pictures, whatever its files held.
