@@ -80,8 +80,11 @@ public:
         std::fprintf(stderr, "editor_loop_probe: the editor said \"%s: %s\"\n", title.c_str(), text.c_str());
     }
     std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> chooseTheme(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>&) override { return std::nullopt; }
+    std::optional<std::string> chooseTheme(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseThemeAmong(const ThemeLocations&, const std::string&) override
+    {
+        return std::nullopt;
+    }
     void showAbout() override {}
     std::optional<std::string> openPicture() override { return std::nullopt; }
     std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override

@@ -98,12 +98,12 @@ public:
         m_messages.push_back("input box: " + prompt);
         return {};
     }
-    std::optional<std::string> chooseTheme(const std::string&) override
+    std::optional<std::string> chooseTheme(const std::string&, const std::string&) override
     {
         m_messages.push_back("theme chooser");
         return std::nullopt;
     }
-    std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>&) override
+    std::optional<std::string> chooseThemeAmong(const ThemeLocations&, const std::string&) override
     {
         m_messages.push_back("theme chooser");
         return std::nullopt;

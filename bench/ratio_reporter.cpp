@@ -12,6 +12,11 @@ void RatioReporter::addCounterRatio(std::string measured, std::string baseline, 
     m_ratios.push_back({std::move(measured), std::move(baseline), target, std::move(counter)});
 }
 
+void RatioReporter::addReportedRatio(std::string measured, std::string baseline)
+{
+    m_ratios.push_back({std::move(measured), std::move(baseline), std::nullopt, {}});
+}
+
 void RatioReporter::addCeiling(std::string measured, double seconds)
 {
     m_ceilings.push_back({std::move(measured), seconds});
@@ -32,7 +37,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    std::printf("\n%-52s %10s %8s\n", "ratio to baseline (same run)", "ratio", "target");
+    std::printf("\n%-76s %10s %8s\n", "ratio to baseline (same run)", "ratio", "target");
     for (const Ratio& ratio : m_ratios) {
         const std::map<std::string, double>& figures =
             ratio.counter.empty() ? m_secondsPerIteration : m_counters[ratio.counter];
@@ -41,19 +46,22 @@ void RatioReporter::Finalize()
         if (measured == figures.end() || baseline == figures.end() || baseline->second <= 0)
             continue;
         const double value = measured->second / baseline->second;
-        const std::string what =
+        const std::string name =
             ratio.measured + " / " + ratio.baseline + (ratio.counter.empty() ? "" : ", " + ratio.counter);
-        std::printf("%-52s %9.3gx %7.3gx %s\n", what.c_str(), value, ratio.target,
-                    value <= ratio.target ? "within" : "OVER");
+        if (!ratio.target)
+            std::printf("%-76s %9.3gx %8s\n", name.c_str(), value, "-");
+        else
+            std::printf("%-76s %9.3gx %7.3gx %s\n", name.c_str(), value, *ratio.target,
+                        value <= *ratio.target ? "within" : "OVER");
     }
     if (m_ceilings.empty())
         return;
-    std::printf("\n%-52s %10s %8s\n", "time per iteration (us)", "time", "limit");
+    std::printf("\n%-76s %10s %8s\n", "time per iteration (us)", "time", "limit");
     for (const Ceiling& ceiling : m_ceilings) {
         const auto measured = m_secondsPerIteration.find(ceiling.measured);
         if (measured == m_secondsPerIteration.end())
             continue;
-        std::printf("%-52s %10.2f %8.1f %s\n", ceiling.measured.c_str(), measured->second * 1e6, ceiling.seconds * 1e6,
+        std::printf("%-76s %10.2f %8.1f %s\n", ceiling.measured.c_str(), measured->second * 1e6, ceiling.seconds * 1e6,
                     measured->second <= ceiling.seconds ? "within" : "OVER");
     }
 }

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     // `measured` and `baseline` are benchmark names as registered; `target` is the ratio we aim to stay under.
     void addRatio(std::string measured, std::string baseline, double target);
+    // The same, printed for comparison only, for an operation whose target is a time of its own.
+    void addReportedRatio(std::string measured, std::string baseline);
     // `measured` must take at most `seconds` per iteration: a limit a user feels whatever the machine.
     void addCeiling(std::string measured, double seconds);
     // The same ratio of a counter that both benchmarks report (a memory figure) instead of their times.
@@ -25,8 +28,8 @@ private:
     struct Ratio {
         std::string measured;
         std::string baseline;
-        double target;
-        std::string counter;  // empty: the time per iteration
+        std::optional<double> target;  // none: printed for comparison only
+        std::string counter;           // empty: the time per iteration
     };
     struct Ceiling {
         std::string measured;

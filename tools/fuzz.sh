@@ -5,12 +5,13 @@
 #   tools/fuzz.sh --all RUNS_FILE    runs every target for the fixed number of runs the file gives it, from a
 #                                    fixed seed, over its seed corpus and its kept regression inputs
 # Targets: record_reader_fuzz theme_package_fuzz bitmap_fuzz metafile_header_fuzz high_scores_fuzz hive_fuzz
+#          preview_file_fuzz
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 if [ $# -ne 2 ]; then
-    sed -n '2,7p' "$0"
+    sed -n '2,8p' "$0"
     exit 2
 fi
 

@@ -3,9 +3,10 @@
 #include "prompts.h"
 #include "theme_locations.h"
 
-std::optional<std::string> askForTheme(Prompts& prompts, const ThemeLocations& locations)
+std::optional<std::string> askForTheme(Prompts& prompts, const ThemeLocations& locations,
+                                       const std::string& currentTheme)
 {
     if (locations.listsOnlyProgramFolder())
-        return prompts.chooseTheme(locations.programFolder());
-    return prompts.chooseThemeAmong(locations.listThemes());
+        return prompts.chooseTheme(locations.programFolder(), currentTheme);
+    return prompts.chooseThemeAmong(locations, currentTheme);
 }

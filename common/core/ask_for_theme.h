@@ -7,5 +7,6 @@ class Prompts;
 class ThemeLocations;
 
 // The theme chooser over every theme the locations know: the folders beside a portable program, or the merged
-// list of names of an installed one. The picked name, or nothing when cancelled.
-std::optional<std::string> askForTheme(Prompts& prompts, const ThemeLocations& locations);
+// list of names of an installed one, starting on `currentTheme`. The picked name, or nothing when cancelled.
+std::optional<std::string> askForTheme(Prompts& prompts, const ThemeLocations& locations,
+                                       const std::string& currentTheme);

@@ -61,6 +61,16 @@ bool isFile(const std::string& path)
     return statIs(path, S_IFREG);
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileStamp{static_cast<std::int64_t>(info.st_size),
+                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                     static_cast<std::uint64_t>(info.st_ino)};
+}
+
 Result<std::string> readFileBytes(const std::string& path, std::int64_t maxBytes)
 {
     File file(std::fopen(path.c_str(), "rb"));

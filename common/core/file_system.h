@@ -24,6 +24,17 @@ std::vector<std::string> folderEntries(const std::string& folder, EntryKind kind
 bool isFolder(const std::string& path);
 bool isFile(const std::string& path);
 
+// What tells one version of a file from another without reading it: its size, when it was last modified, and
+// the file it is on its disk, which a file replaced by a rename changes even within one tick of the clock.
+struct FileStamp {
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;  // nanoseconds since the epoch
+    std::uint64_t fileNumber = 0;
+};
+
+// The stamp of a file (a symbolic link counts as what it points to); nothing when it is not there.
+std::optional<FileStamp> fileStamp(const std::string& path);
+
 // The file's bytes, at most `maxBytes` of them; a longer file is refused as too large. The error is the
 // system's own reason ("No such file or directory").
 Result<std::string> readFileBytes(const std::string& path, std::int64_t maxBytes);

@@ -2,9 +2,8 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
-struct ThemeEntry;
+class ThemeLocations;
 
 // What the theme description dialog hands back on OK: the theme's folder name, its description (which may hold
 // line breaks, as CR LF) and its date line.
@@ -34,13 +33,15 @@ public:
     // A modal input box; returns the text typed, or an empty text when cancelled.
     virtual std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) = 0;
 
-    // The theme chooser over the folders of `programFolder`: the picked folder's name, or nothing when
-    // cancelled.
-    virtual std::optional<std::string> chooseTheme(const std::string& programFolder) = 0;
+    // The theme chooser over the folders of `programFolder`, starting on `currentTheme`: the picked folder's
+    // name, or nothing when cancelled.
+    virtual std::optional<std::string> chooseTheme(const std::string& programFolder,
+                                                   const std::string& currentTheme) = 0;
 
-    // The theme chooser over themes found in several folders, listed by name: the picked theme's name, or nothing
-    // when cancelled.
-    virtual std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>& themes) = 0;
+    // The theme chooser over the themes `locations` find in several folders, listed by name and starting on
+    // `currentTheme`: the picked theme's name, or nothing when cancelled.
+    virtual std::optional<std::string> chooseThemeAmong(const ThemeLocations& locations,
+                                                        const std::string& currentTheme) = 0;
 
     // The program's About window, modal.
     virtual void showAbout() = 0;

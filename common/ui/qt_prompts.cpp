@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "preview_cache.h"
 #include "theme_chooser.h"
+#include "theme_locations.h"
 
 namespace {
 
@@ -99,16 +101,14 @@ std::string QtPrompts::input(const std::string& prompt, const std::string& title
     return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
-std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFolder)
+std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFolder, const std::string& currentTheme)
 {
-    ThemeChooser dialog(programFolder, m_parent);
-    dialog.exec();
-    return dialog.chosenTheme();
+    return chooseThemeAmong(ThemeLocations::portable(programFolder), currentTheme);
 }
 
-std::optional<std::string> QtPrompts::chooseThemeAmong(const std::vector<ThemeEntry>& themes)
+std::optional<std::string> QtPrompts::chooseThemeAmong(const ThemeLocations& locations, const std::string& currentTheme)
 {
-    ThemeChooser dialog(themes, m_parent);
+    ThemeChooser dialog(locations, currentTheme, processPreviewCacheFolder(), m_parent);
     dialog.exec();
     return dialog.chosenTheme();
 }

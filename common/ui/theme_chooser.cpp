@@ -1,72 +1,156 @@
 #include "theme_chooser.h"
 
+#include <QHBoxLayout>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
 
 #include "file_system.h"
-#include "text_fit_layout.h"
-#include "theme_folders.h"
 #include "theme_locations.h"
+#include "theme_preview_pane.h"
 
 namespace {
 
-// The dialog's design, in pixels.
-constexpr int kClientWidth = 290;
-constexpr int kClientHeight = 157;
-constexpr int kButtonLeft = 200;
-constexpr int kButtonWidth = 81;
-constexpr int kButtonHeight = 25;
 // The folder's name as the file system's bytes: the shown text may not lead back to it.
 constexpr int kFolderNameRole = Qt::UserRole;
+// Wide enough for a thumbnail beside a name of some twenty letters.
+constexpr int kListWidth = 380;
 
-}  // namespace
+// A row shows its name, and under it the line its summary gives. The line is only drawn: type-ahead and every
+// lookup by text see the name alone.
+class ThemeRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
 
-namespace {
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString status = index.data(ThemeChooser::kStatusRole).toString();
+        if (!status.isEmpty())
+            option->text += QChar::LineSeparator + status;
+    }
+};
 
-std::vector<std::string> namesOf(const std::vector<ThemeEntry>& themes)
+// What a row shows while its preview is made, or when there is no frame to show: a plain thumbnail, marked
+// for a damaged theme.
+QPixmap emptyThumbnail(const QWidget* list, bool damaged)
 {
-    std::vector<std::string> names;
-    for (const ThemeEntry& theme : themes)
-        names.push_back(theme.name);
-    return names;
+    QPixmap pixmap(kThumbnailWidth, kThumbnailHeight);
+    pixmap.fill(list->palette().color(QPalette::Midlight));
+    if (damaged) {
+        QPainter painter(&pixmap);
+        const QPixmap mark = list->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48);
+        painter.drawPixmap((pixmap.width() - mark.width()) / 2, (pixmap.height() - mark.height()) / 2, mark);
+    }
+    return pixmap;
+}
+
+QString statusLine(const ThemeSummary& summary)
+{
+    const ThemePreview& preview = summary.preview;
+    if (preview.damage)
+        return QStringLiteral("Damaged: ") + QString::fromStdString(*preview.damage);
+    const QString objects =
+        preview.objectCount == 1 ? QStringLiteral("1 object") : QStringLiteral("%1 objects").arg(preview.objectCount);
+    if (!summary.best)
+        return objects + QStringLiteral(", no scores yet");
+    return objects + QStringLiteral(", best %1 s").arg(shownTime(summary.best->time));
 }
 
 }  // namespace
 
-ThemeChooser::ThemeChooser(const std::string& programFolder, QWidget* parent)
-    : ThemeChooser(listThemeFolders(programFolder), parent)
-{
-}
-
-ThemeChooser::ThemeChooser(const std::vector<ThemeEntry>& themes, QWidget* parent)
-    : ThemeChooser(namesOf(themes), parent)
-{
-}
-
-ThemeChooser::ThemeChooser(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent)
+ThemeChooser::ThemeChooser(const ThemeLocations& locations, const std::string& currentTheme,
+                           const std::string& previewCacheFolder, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Choose a theme"));
-    auto* layout = new TextFitLayout(this, QSize(kClientWidth, kClientHeight));
-
+    const std::vector<ThemeEntry> themes = locations.listThemes();
     m_list = new QListWidget(this);
-    layout->place(m_list, QRect(8, 8, 185, 134));
-    for (const std::string& name : names) {
-        auto* entry = new QListWidgetItem(displayName(name), m_list);
-        entry->setData(kFolderNameRole, QByteArray::fromStdString(name));
-    }
-    m_list->setCurrentRow(-1);
-
+    m_pane = new ThemePreviewPane(this);
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
-    layout->place(m_okButton, QRect(kButtonLeft, 8, kButtonWidth, kButtonHeight));
     m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    layout->place(m_cancelButton, QRect(kButtonLeft, 40, kButtonWidth, kButtonHeight));
-    setTabOrder(m_list, m_cancelButton);
-    setTabOrder(m_cancelButton, m_okButton);
+    layOut();
+    const int currentRow = fillList(themes, currentTheme);
+    m_summaries.resize(themes.size());
 
     connect(m_okButton, &QPushButton::clicked, this, &ThemeChooser::acceptChoice);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &ThemeChooser::acceptChoice);
+    // The pane follows the selection, not the current row: the list makes its first row current, unselected, when
+    // it takes the focus with nothing current, and OK would not choose it.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &ThemeChooser::showSelected);
+    m_loader = new PreviewLoader(locations, themes, previewCacheFolder, this);
+    connect(m_loader, &PreviewLoader::summaryReady, this, &ThemeChooser::showSummary);
+    connect(m_loader, &PreviewLoader::pictureReady, this, &ThemeChooser::showPicture);
+    if (currentRow >= 0) {
+        m_list->setCurrentRow(currentRow);
+        m_list->scrollToItem(m_list->item(currentRow), QAbstractItemView::PositionAtCenter);
+    } else {
+        showSelected();
+    }
+}
+
+void ThemeChooser::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Previews are made for a chooser on the screen only, and begin once it is there, so that results coming
+    // from a warm cache do not hold up its first showing.
+    if (m_previewsStarted)
+        return;
+    m_previewsStarted = true;
+    if (selectedRow() >= 0)
+        m_loader->loadPicture(selectedRow());
+    m_loader->loadSummaries();
+}
+
+void ThemeChooser::layOut()
+{
+    m_list->setIconSize(QSize(kThumbnailWidth, kThumbnailHeight));
+    m_list->setUniformItemSizes(true);
+    m_list->setItemDelegate(new ThemeRowDelegate(m_list));
+    m_list->setTextElideMode(Qt::ElideRight);
+    m_list->setFixedWidth(kListWidth);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addWidget(m_pane);
+    layout->addLayout(buttons);
+    setTabOrder(m_list, m_cancelButton);
+    setTabOrder(m_cancelButton, m_okButton);
+    m_list->setFocus();
+}
+
+int ThemeChooser::fillList(const std::vector<ThemeEntry>& themes, const std::string& currentTheme)
+{
+    const QIcon waiting(emptyThumbnail(m_list, false));
+    int currentRow = -1;
+    for (const ThemeEntry& theme : themes) {
+        auto* entry = new QListWidgetItem(waiting, displayName(theme.name), m_list);
+        entry->setData(kFolderNameRole, QByteArray::fromStdString(theme.name));
+        if (theme.name == currentTheme)
+            currentRow = m_list->count() - 1;
+    }
+    return currentRow;
+}
+
+const ThemeSummary* ThemeChooser::summary(int row) const
+{
+    if (row < 0 || row >= static_cast<int>(m_summaries.size()) || !m_summaries[row])
+        return nullptr;
+    return &*m_summaries[row];
+}
+
+int ThemeChooser::selectedRow() const
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.front());
 }
 
 void ThemeChooser::acceptChoice()
@@ -76,4 +160,58 @@ void ThemeChooser::acceptChoice()
         return;
     m_chosen = selected.front()->data(kFolderNameRole).toByteArray().toStdString();
     accept();
+}
+
+void ThemeChooser::showSummary(int row, const ThemeSummary& summary)
+{
+    QListWidgetItem* entry = m_list->item(row);
+    if (!entry || m_summaries[row])
+        return;
+    m_summaries[row] = summary;
+    const ThemePreview& preview = summary.preview;
+    entry->setIcon(preview.thumbnail.isNull() ? QIcon(emptyThumbnail(m_list, preview.damage.has_value()))
+                                              : QIcon(QPixmap::fromImage(preview.thumbnail)));
+    entry->setData(kStatusRole, statusLine(summary));
+    entry->setToolTip(preview.damage ? QString::fromStdString(*preview.damage) : QString());
+    if (row == selectedRow()) {
+        m_pane->showTheme(entry->text(), &*m_summaries[row]);
+        if (m_pictureRow != row)
+            showStandInPicture(row);
+    }
+    if (++m_summariesShown == static_cast<int>(m_summaries.size()))
+        emit allSummariesShown();
+}
+
+void ThemeChooser::showPicture(int row, const QImage& picture)
+{
+    if (row != selectedRow())
+        return;
+    m_pane->showPicture(picture);
+    m_pictureRow = row;
+    emit pictureShown(row);
+}
+
+void ThemeChooser::showSelected()
+{
+    const int row = selectedRow();
+    m_pictureRow = -1;
+    if (row < 0) {
+        m_pane->showNothing();
+        return;
+    }
+    m_pane->showTheme(m_list->item(row)->text(), summary(row));
+    showStandInPicture(row);
+    if (m_previewsStarted)
+        m_loader->loadPicture(row);
+}
+
+void ThemeChooser::showStandInPicture(int row)
+{
+    const ThemeSummary* shown = summary(row);
+    if (!shown || shown->preview.thumbnail.isNull()) {
+        m_pane->showPicture(QImage());
+        return;
+    }
+    m_pane->showPicture(shown->preview.thumbnail.scaled(kPreviewPictureWidth, kPreviewPictureHeight,
+                                                        Qt::KeepAspectRatio, Qt::FastTransformation));
 }

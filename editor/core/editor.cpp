@@ -53,6 +53,8 @@ void Editor::startOn(const std::string& firstTheme, bool opened)
 {
     m_canvasFrame.invalidate();
     std::optional<ThemePackage> theme = readTheme(firstTheme, true);
+    // The theme started on is the one the chooser starts on, until another is loaded or saved.
+    m_chooserStartTheme = theme ? firstTheme : std::string();
     if (theme)
         takeTheme(std::move(*theme), firstTheme, opened);
     else
@@ -209,9 +211,10 @@ void Editor::loadChosenTheme()
     if (!settleUnsavedChanges())
         return;
     // Cancel keeps the workspace as it is, unsaved edits and all.
-    const std::optional<std::string> chosen = askForTheme(m_prompts, m_themes);
+    const std::optional<std::string> chosen = askForTheme(m_prompts, m_themes, m_chooserStartTheme);
     if (!chosen || !loadTheme(*chosen))
         return;
+    m_chooserStartTheme = *chosen;
     const ClientSize client = startupClientSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
     m_services.view.growClientSize(client.width, client.height);
 }
@@ -221,8 +224,10 @@ bool Editor::saveTheme()
     m_canvasFrame.invalidate();
     const SaveOutcome outcome = saveThemeAsking(m_workspace, m_themes, m_prompts);
     // A theme written only in part is there under that name all the same.
-    if (outcome.savedAs)
+    if (outcome.savedAs) {
         m_workspace.themeDescription = outcome.savedAs;
+        m_chooserStartTheme = outcome.savedAs->name;
+    }
     if (!outcome.whole)
         return false;
     m_history.clear();

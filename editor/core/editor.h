@@ -150,6 +150,7 @@ private:
     std::optional<EditorState> m_gestureStart;
     EditHistory m_history;
     PlayTest m_playTest;
+    std::string m_chooserStartTheme;
 
     CanvasFrame m_canvasFrame;
     bool m_stopRendering = false;

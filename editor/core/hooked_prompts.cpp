@@ -17,16 +17,17 @@ std::string HookedPrompts::input(const std::string& prompt, const std::string& t
     return m_prompts.input(prompt, title, defaultText);
 }
 
-std::optional<std::string> HookedPrompts::chooseTheme(const std::string& programFolder)
+std::optional<std::string> HookedPrompts::chooseTheme(const std::string& programFolder, const std::string& currentTheme)
 {
     m_beforeDialog();
-    return m_prompts.chooseTheme(programFolder);
+    return m_prompts.chooseTheme(programFolder, currentTheme);
 }
 
-std::optional<std::string> HookedPrompts::chooseThemeAmong(const std::vector<ThemeEntry>& themes)
+std::optional<std::string> HookedPrompts::chooseThemeAmong(const ThemeLocations& locations,
+                                                           const std::string& currentTheme)
 {
     m_beforeDialog();
-    return m_prompts.chooseThemeAmong(themes);
+    return m_prompts.chooseThemeAmong(locations, currentTheme);
 }
 
 void HookedPrompts::showAbout()

@@ -13,8 +13,9 @@ public:
 
     void message(const std::string& title, const std::string& text, MessageIcon icon) override;
     std::string input(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
-    std::optional<std::string> chooseTheme(const std::string& programFolder) override;
-    std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>& themes) override;
+    std::optional<std::string> chooseTheme(const std::string& programFolder, const std::string& currentTheme) override;
+    std::optional<std::string> chooseThemeAmong(const ThemeLocations& locations,
+                                                const std::string& currentTheme) override;
     void showAbout() override;
     std::optional<std::string> openPicture() override;
     std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) override;

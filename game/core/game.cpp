@@ -73,7 +73,7 @@ bool Game::loadThemeOrDefault(const std::string& name, bool fallingBack)
 
 void Game::chooseTheme()
 {
-    if (const std::optional<std::string> picked = askForTheme(m_services.prompts, m_themes))
+    if (const std::optional<std::string> picked = askForTheme(m_services.prompts, m_themes, themeName))
         themeName = *picked;
     // Cancel reloads the current theme as well, which ends a running round.
     if (!themeName.empty())

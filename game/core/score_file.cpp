@@ -49,13 +49,6 @@ private:
 
 }  // namespace
 
-std::optional<StoredHighScores> readScoreFile(const ScoreFilePlace& place)
-{
-    if (fileExists(place.path) || place.startingPath.empty())
-        return readHighScoreFile(place.path);
-    return readHighScoreFile(place.startingPath);
-}
-
 StoredEntry enterStoredHighScore(const ScoreFilePlace& place, HighScoreRow row)
 {
     makeFolders(place.path.substr(0, place.path.rfind('/')));

@@ -6,10 +6,6 @@
 #include "high_score_table.h"
 #include "theme_locations.h"
 
-// Reads a theme's table from where it is kept, or from the table it starts from while it has no file of its
-// own. Nothing when neither exists.
-std::optional<StoredHighScores> readScoreFile(const ScoreFilePlace& place);
-
 // The table after a new row went in, and what went wrong when it could not be stored.
 struct StoredEntry {
     HighScoreTable table;

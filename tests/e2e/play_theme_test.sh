@@ -56,14 +56,15 @@ expect_drawn
 timeout 10 xdotool windowactivate --sync "$editorWindow" || fail "could not activate the editor's window"
 
 # The first object by a solid pixel, dragged straight up; the release places its tube around it. The canvas, as
-# large as the theme's background, lies at (264, 8) of the client area, with 10 pixels to spare below.
+# large as the theme's background, lies at (264, 8) of the client area, or further right where the panels beside
+# it are wider for their texts, with 10 pixels to spare right of it and below it.
 read -r _ _ pressX pressY _ < <("$roundPlan" "$themes/Theme1" | head -n 1)
 read -r objectY < <(tr -d '\r' <"$themes/Theme1/Theme.ini" | sed -n 2p)
-read -r left top height < <(xwininfo -id "$editorWindow" |
-    awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } /Height:/ { h = $NF }
-         END { print x, y, h }')
+read -r left top width height < <(xwininfo -id "$editorWindow" |
+    awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF }
+         /Height:/ { h = $NF } END { print x, y, w, h }')
 clientHeight=$((8 + $(identify -format %h "$themes/Theme1/bg.bmp") + 10))
-x=$((left + 264 + pressX))
+x=$((left + width - 10 - $(identify -format %w "$themes/Theme1/bg.bmp") + pressX))
 y=$((top + height - clientHeight + 8 + pressY))
 timeout 10 xdotool mousemove "$x" "$y" mousedown 1
 for ((step = 1; step <= 6; step++)); do

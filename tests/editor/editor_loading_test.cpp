@@ -72,6 +72,8 @@ TEST_F(EditorLoading, MenuLoadKeepsTheThemesTubesAndCancelKeepsTheWorkspace)
     prompts.questionAnswers = {Answer::Discard, Answer::Discard};
     editor.loadChosenTheme();
     EXPECT_EQ(ws().objectCount(), 6);
+    // The chooser starts on the theme started on, then on the one loaded since.
+    EXPECT_EQ(prompts.chooserStarts, (std::vector<std::string>{"Theme1", "Other"}));
 
     // A theme without objects keeps object 1 and the background, and takes its box.
     ThemePackage empty = makeRowTheme(0);

@@ -37,10 +37,12 @@ TEST(InstalledEditor, SavesIntoTheUsersThemeFolderWhereTheSavedThemeHidesTheShip
     EXPECT_EQ(readBytes(shipped + "/Theme1/Theme.ini"), shippedBytes);
     EXPECT_EQ(readBytes(users + "/Theme1/ThemeDetails.ini"), "\"Mine now\"\r\n\"On the 7th\"\r\n");
 
-    // The chooser lists the merged names, and Theme1 is now the user's one-object theme.
+    // The chooser lists the merged names, starting on the theme last saved, and Theme1 is now the user's
+    // one-object theme.
     prompts.chosenTheme = "Theme1";
     editor.loadChosenTheme();
     EXPECT_EQ(prompts.chooserLists, (std::vector<std::vector<std::string>>{{"Fresh", "Theme1", "Workshop"}}));
+    EXPECT_EQ(prompts.chooserStarts, std::vector<std::string>{"Fresh"});
     EXPECT_EQ(editor.workspace().objectCount(), 1);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "high_score_table.h"
+#include "preview_cache.h"
 #include "records.h"
 #include "test_pictures.h"
 #include "theme_builder.h"
@@ -87,5 +88,17 @@ int main(int argc, char* argv[])
                  {7, bitmapOf(object.mask)},
                  {8, bitmapOf(object.tube)},
                  {9, bitmapOf(object.tubeMask)}}));
+
+    ThemePreview preview;
+    preview.thumbnail = fitWithin(*theme.background, 8, 6);
+    preview.picture = fitWithin(*theme.background, 12, 10);
+    preview.objectCount = 1;
+    preview.hasDetails = true;
+    preview.description = "A theme";
+    preview.dateLine = "On the 1st";
+    seed("preview_file_fuzz", "one_object", previewBody("folder 5:Alpha\n", preview));
+    ThemePreview damaged;
+    damaged.damage = "\"bg.bmp\" ends inside its header";
+    seed("preview_file_fuzz", "damaged", previewBody("folder 5:Alpha\n", damaged));
     return ok ? 0 : 1;
 }

@@ -99,6 +99,7 @@ TEST_F(TwoGames, AnInstalledGamePlaysShippedThemesAndKeepsTheirScoresInTheUsersD
     installed.prompts.chosenTheme = "Mine";
     installed.game.chooseTheme();
     EXPECT_EQ(installed.prompts.chooserLists, (std::vector<std::vector<std::string>>{{"Mine", "Theme1", "Workshop"}}));
+    EXPECT_EQ(installed.prompts.chooserStarts, std::vector<std::string>{"Theme1"});
     EXPECT_EQ(std::pair(installed.caption, installed.game.state().lastObject),
               std::pair(std::string("Vantor - Mine"), 0));
 }

@@ -7,10 +7,10 @@ using ThemeChoice = Theme1Game;
 TEST_F(ThemeChoice, CancelReloadsTheCurrentThemeAndEndsTheRound)
 {
     startRound({[this] { pickUp(0); }, [this] { carryBy(0, -30); }, [this] { game.chooseTheme(); }});
-    // Back at rest in its tube, with nothing to report.
+    // Back at rest in its tube, with nothing to report; the chooser started on the theme in play.
     EXPECT_EQ(std::tuple(game.isRendering(), game.themeName, game.state().objectY[0] - game.state().tubeY[0],
-                         prompts.messages.size(), prompts.chooserFolders),
-              std::tuple(false, "Theme1", 7, 0u, std::vector{programFolder()}));
+                         prompts.messages.size(), prompts.chooserFolders, prompts.chooserStarts),
+              std::tuple(false, "Theme1", 7, 0u, std::vector{programFolder()}, std::vector<std::string>{"Theme1"}));
 }
 
 TEST_F(ThemeChoice, RightClickShowsTheDetailsAsTheyAreLeftOpensAboutMiddleDoesNothing)

@@ -60,19 +60,22 @@ public:
         inputs.push_back(title + ": " + prompt);
         return takeNext(answers);
     }
-    std::optional<std::string> chooseTheme(const std::string& programFolder) override
+    std::optional<std::string> chooseTheme(const std::string& programFolder, const std::string& currentTheme) override
     {
         chooserFolders.push_back(programFolder);
+        chooserStarts.push_back(currentTheme);
         if (whileChoosing)
             whileChoosing();
         return chosenTheme;
     }
-    std::optional<std::string> chooseThemeAmong(const std::vector<ThemeEntry>& themes) override
+    std::optional<std::string> chooseThemeAmong(const ThemeLocations& locations,
+                                                const std::string& currentTheme) override
     {
         std::vector<std::string> names;
-        for (const ThemeEntry& theme : themes)
+        for (const ThemeEntry& theme : locations.listThemes())
             names.push_back(theme.name);
         chooserLists.push_back(names);
+        chooserStarts.push_back(currentTheme);
         return chosenTheme;
     }
     void showAbout() override { ++aboutShown; }
@@ -93,6 +96,8 @@ public:
 
     std::vector<Message> messages;
     std::vector<std::string> inputs, chooserFolders;
+    // The theme each chooser started on.
+    std::vector<std::string> chooserStarts;
     // The names each chooser over several folders listed.
     std::vector<std::vector<std::string>> chooserLists;
     std::deque<std::string> answers;

@@ -2,54 +2,17 @@
 #include <QtWidgets>
 
 #include "about_window.h"
-#include "file_system.h"
 #include "high_score_panel.h"
 #include "qt_prompts.h"
-#include "theme_chooser.h"
 
 class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void chooserListsEveryVisibleFolderAndChoosesOnlyASelection();
     void aboutShowsItsTextsAndScrollsOnlyALongDescription();
     void aboutLogoFollowsOnlyWithCtrlAlone();
     void namesAndThemeTextsShowAsTheyAreNeverAsMarkup();
 };
-
-void DialogsTest::chooserListsEveryVisibleFolderAndChoosesOnlyASelection()
-{
-    QTemporaryDir program;
-    for (const char* name : {"Theme1", "Workshop", ".cache", "theme3"})
-        QVERIFY(QDir(program.path()).mkpath(name));
-    // Cancel, and OK before anything is selected, choose nothing; a double click chooses the line.
-    for (const bool cancel : {true, false}) {
-        ThemeChooser dialog(program.path().toStdString());
-        dialog.show();
-        QListWidget* list = dialog.list();
-        QVERIFY(list->count() == 3 && list->item(2)->text() == "Workshop" && dialog.okButton()->isDefault());
-        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-        QVERIFY(dialog.isVisible() && !dialog.chosenTheme());
-        const QPoint line = list->visualItemRect(list->item(1)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line);
-        if (cancel)
-            QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
-        else
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line);
-        QCOMPARE(dialog.chosenTheme(), cancel ? std::nullopt : std::optional<std::string>("theme3"));
-        QVERIFY(!dialog.isVisible());
-    }
-
-    // A folder whose name is not UTF-8 is listed as the file system decodes it, and chosen by its own bytes.
-    QTemporaryDir other;
-    QVERIFY(!makeFolders(other.path().toStdString() + "/Th\xe8me"));
-    ThemeChooser dialog(other.path().toStdString());
-    QCOMPARE(dialog.list()->count(), 1);
-    QCOMPARE(dialog.list()->item(0)->text(), displayName("Th\xe8me"));
-    dialog.list()->setCurrentRow(0);
-    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-    QCOMPARE(dialog.chosenTheme(), std::optional<std::string>("Th\xe8me"));
-}
 
 void DialogsTest::aboutShowsItsTextsAndScrollsOnlyALongDescription()
 {

@@ -12,6 +12,7 @@
 #include "text_fit_layout.h"
 #include "theme_chooser.h"
 #include "theme_description_dialog.h"
+#include "theme_locations.h"
 
 namespace {
 
@@ -292,8 +293,9 @@ void TextFitTest::aboutAndChooserShowTheirTextsWhole()
     QVERIFY2(aboutCut.isEmpty(), aboutCut);
 
     QTemporaryDir program;
+    QTemporaryDir previews;
     QVERIFY(QDir(program.path()).mkpath("Theme1"));
-    ThemeChooser chooser(program.path().toStdString());
+    ThemeChooser chooser(ThemeLocations::portable(program.path().toStdString()), "Theme1", previews.path().toStdString());
     chooser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));
     const QByteArray chooserCut = cutTexts(&chooser);
@@ -331,13 +333,15 @@ void TextFitTest::editorShowsEveryRowAtItsFarthestPositionWhole()
     pump.steps.push_back([&] {
         farthest = {list->xLabel(20)->text(), list->yLabel(20)->text()};
         cut = cutTexts(&window);
-        canvasClear = window.canvas()->x() > list->geometry().right() &&
-                      window.centralWidget()->rect().contains(window.canvas()->geometry());
+        canvasClear = window.canvasArea()->x() > list->geometry().right() &&
+                      window.centralWidget()->rect().contains(window.canvasArea()->geometry());
+        prompts.questionAnswers = {Answer::Discard};
         window.close();
     });
     window.run();
     QCOMPARE(farthest, std::pair(QStringLiteral("-32768"), QStringLiteral("-32768")));
     QVERIFY2(cut.isEmpty(), cut);
+    QVERIFY(canvasClear);
     QVERIFY(pump.steps.empty());
 }
 

@@ -25,9 +25,9 @@ public:
         return dialog.result();
     }
 
-    std::optional<std::string> chooseTheme(const std::string& programFolder) override
+    std::optional<std::string> chooseTheme(const std::string& programFolder, const std::string& currentTheme) override
     {
-        ThemeChooser dialog(programFolder);
+        ThemeChooser dialog(ThemeLocations::portable(programFolder), currentTheme, previews.path().toStdString());
         dialog.show();
         dialog.list()->setCurrentItem(
             dialog.list()->findItems(QString::fromStdString(themeName), Qt::MatchExactly).value(0));
@@ -36,6 +36,7 @@ public:
     }
 
     std::string themeName;
+    QTemporaryDir previews;
 };
 
 }  // namespace

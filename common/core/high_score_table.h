@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+struct ScoreFilePlace;
+
 // One place of a theme's table: the texts as they are stored and shown.
 struct HighScoreRow {
     std::string name = "Nobody";
@@ -34,6 +36,10 @@ struct StoredHighScores {
 // Reads a table file. Nothing when the file does not exist. A damaged file never fails: every row that can
 // be read is kept and the rest take the defaults.
 std::optional<StoredHighScores> readHighScoreFile(const std::string& path);
+
+// Reads a theme's table from where it is kept, or from the table it starts from while it has no file of its
+// own. Nothing when neither exists. Nothing is written, so a chooser may read the tables of themes not loaded.
+std::optional<StoredHighScores> readScoreFile(const ScoreFilePlace& place);
 
 // The table in the decoded text of such a file, as leniently.
 StoredHighScores parseHighScores(std::string text);

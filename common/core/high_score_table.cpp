@@ -5,6 +5,7 @@
 #include "records.h"
 #include "score_time.h"
 #include "text_file.h"
+#include "theme_locations.h"
 
 namespace {
 
@@ -68,6 +69,13 @@ std::optional<StoredHighScores> readHighScoreFile(const std::string& path)
     if (!text)
         return StoredHighScores{HighScoreTable{}, kHighScoreRows};
     return parseHighScores(std::move(text.value()));
+}
+
+std::optional<StoredHighScores> readScoreFile(const ScoreFilePlace& place)
+{
+    if (fileExists(place.path) || place.startingPath.empty())
+        return readHighScoreFile(place.path);
+    return readHighScoreFile(place.startingPath);
 }
 
 StoredHighScores parseHighScores(std::string text)
