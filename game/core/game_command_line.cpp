@@ -13,8 +13,15 @@ std::variant<GameStart, CommandLineExit> readGameCommandLine(const QStringList& 
     const QCommandLineOption themeFolder(QStringLiteral("theme-folder"),
                                          QStringLiteral("Starts on the theme in the folder <folder>."),
                                          QStringLiteral("folder"));
-    commandLine.parser().addOption(theme);
-    commandLine.parser().addOption(themeFolder);
+    const QCommandLineOption addTheme(
+        QStringLiteral("add-theme"),
+        QStringLiteral("Adds the theme in <file> (a zip archive of one theme folder, or a theme folder) to your "
+                       "themes, then ends."),
+        QStringLiteral("file"));
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("With --add-theme: replaces a theme of the same name."));
+    for (const QCommandLineOption& option : {theme, themeFolder, addTheme, replace})
+        commandLine.parser().addOption(option);
     if (std::optional<CommandLineExit> exit = commandLine.parse(arguments))
         return *exit;
     if (!commandLine.parser().positionalArguments().isEmpty())
@@ -22,11 +29,21 @@ std::variant<GameStart, CommandLineExit> readGameCommandLine(const QStringList& 
             QStringLiteral("Unexpected argument '%1'.").arg(commandLine.parser().positionalArguments().constFirst()));
     if (commandLine.parser().isSet(theme) && commandLine.parser().isSet(themeFolder))
         return commandLine.usageError(QStringLiteral("--theme and --theme-folder cannot be used together."));
+    if (commandLine.parser().isSet(addTheme) &&
+        (commandLine.parser().isSet(theme) || commandLine.parser().isSet(themeFolder)))
+        return commandLine.usageError(QStringLiteral("--add-theme starts no game: it takes no --theme."));
+    if (commandLine.parser().isSet(replace) && !commandLine.parser().isSet(addTheme))
+        return commandLine.usageError(QStringLiteral("--replace goes with --add-theme."));
 
-    GameStart start{ThemeFiles::kDefaultTheme, {}};
+    GameStart start;
+    start.theme = ThemeFiles::kDefaultTheme;
     if (commandLine.parser().isSet(theme))
         start.theme = commandLine.parser().value(theme).toStdString();
     if (commandLine.parser().isSet(themeFolder))
         start.themeFolder = commandLine.parser().value(themeFolder).toStdString();
+    if (commandLine.parser().isSet(addTheme)) {
+        start.themeToAdd = commandLine.parser().value(addTheme).toStdString();
+        start.replaceTheme = commandLine.parser().isSet(replace);
+    }
     return start;
 }

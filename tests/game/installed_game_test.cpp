@@ -110,6 +110,8 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderAndEndsEarlyForHelpVersionAndMi
         std::string theme, folder;
         int status;  // -1: the game runs
         bool toStandardError;
+        std::string added = {};
+        bool replace = false;
     };
     const Case cases[] = {
         {{}, "Theme1", "", -1, false},
@@ -122,6 +124,10 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderAndEndsEarlyForHelpVersionAndMi
         {{"--theme"}, "", "", 2, true},
         {{"stray"}, "", "", 2, true},
         {{"--theme", "A", "--theme-folder", "B"}, "", "", 2, true},
+        {{"--add-theme", "/tmp/Lake.zip"}, "Theme1", "", -1, false, "/tmp/Lake.zip", false},
+        {{"--add-theme", "Lake", "--replace"}, "Theme1", "", -1, false, "Lake", true},
+        {{"--replace"}, "", "", 2, true},
+        {{"--add-theme", "Lake", "--theme", "A"}, "", "", 2, true},
     };
     for (const Case& c : cases) {
         const auto read = readGameCommandLine(QStringList{"vantor"} + c.arguments, "1.2.3");
@@ -130,7 +136,9 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderAndEndsEarlyForHelpVersionAndMi
         const std::string shown = c.arguments.join(' ').toStdString();
         if (c.status < 0) {
             ASSERT_TRUE(start) << shown;
-            EXPECT_EQ(std::tie(start->theme, start->themeFolder), std::tie(c.theme, c.folder)) << shown;
+            EXPECT_EQ(std::tie(start->theme, start->themeFolder, start->themeToAdd, start->replaceTheme),
+                      std::tie(c.theme, c.folder, c.added, c.replace))
+                << shown;
             continue;
         }
         ASSERT_TRUE(exit) << shown;
