@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkgconf
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-dejavu-core
-    libsdl2-mixer-dev libmagick++-dev
+    libsdl2-mixer-dev libmagick++-dev libzip-dev
     libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
     xvfb xauth x11-utils xdotool imagemagick openbox wmctrl procps
     pulseaudio pulseaudio-utils sox

@@ -136,6 +136,35 @@ std::optional<std::string> makeFolders(const std::string& path)
     return std::nullopt;
 }
 
+Result<std::string> makeTemporaryFolder(const std::string& folder, const std::string& prefix)
+{
+    std::string path = (folder.empty() || folder.back() == '/' ? folder : folder + "/") + prefix + "XXXXXX";
+    if (!::mkdtemp(path.data()))
+        return Result<std::string>::failure(systemReason());
+    return Result<std::string>::success(path);
+}
+
+bool removeFolderTree(const std::string& folder)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return ::rmdir(folder.c_str()) == 0;
+    bool removed = true;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        const std::string path = folder + "/" + name;
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+            removed = removeFolderTree(path) && removed;
+        else
+            removed = ::unlink(path.c_str()) == 0 && removed;
+    }
+    ::closedir(dir);
+    return ::rmdir(folder.c_str()) == 0 && removed;
+}
+
 std::string currentFolder()
 {
     std::string buffer(4096, '\0');

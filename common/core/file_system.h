@@ -48,6 +48,13 @@ bool openForReading(QFile& file, const std::string& path);
 // Creates the folder and the folders above it; nothing when it exists afterwards, otherwise the reason.
 std::optional<std::string> makeFolders(const std::string& path);
 
+// A new, empty folder inside `folder`, named `prefix` and a few random characters; the reason when it cannot be
+// made.
+Result<std::string> makeTemporaryFolder(const std::string& folder, const std::string& prefix);
+
+// Removes the folder and everything in it. Links are removed, never followed. False when anything stayed.
+bool removeFolderTree(const std::string& folder);
+
 // The process's current folder.
 std::string currentFolder();
 

@@ -17,9 +17,15 @@ std::variant<GameStart, CommandLineExit> readGameCommandLine(const QStringList& 
         QStringLiteral("no-scores"),
         QStringLiteral("Keeps the high scores in memory only: no score file is read or written. The editor plays a "
                        "theme being made this way."));
-    commandLine.parser().addOption(theme);
-    commandLine.parser().addOption(themeFolder);
-    commandLine.parser().addOption(noScores);
+    const QCommandLineOption addTheme(
+        QStringLiteral("add-theme"),
+        QStringLiteral("Adds the theme in <file> (a zip archive of one theme folder, or a theme folder) to your "
+                       "themes, then ends."),
+        QStringLiteral("file"));
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("With --add-theme: replaces a theme of the same name."));
+    for (const QCommandLineOption& option : {theme, themeFolder, noScores, addTheme, replace})
+        commandLine.parser().addOption(option);
     if (std::optional<CommandLineExit> exit = commandLine.parse(arguments))
         return *exit;
     if (!commandLine.parser().positionalArguments().isEmpty())
@@ -27,11 +33,22 @@ std::variant<GameStart, CommandLineExit> readGameCommandLine(const QStringList& 
             QStringLiteral("Unexpected argument '%1'.").arg(commandLine.parser().positionalArguments().constFirst()));
     if (commandLine.parser().isSet(theme) && commandLine.parser().isSet(themeFolder))
         return commandLine.usageError(QStringLiteral("--theme and --theme-folder cannot be used together."));
+    if (commandLine.parser().isSet(addTheme) &&
+        (commandLine.parser().isSet(theme) || commandLine.parser().isSet(themeFolder)))
+        return commandLine.usageError(QStringLiteral("--add-theme starts no game: it takes no --theme."));
+    if (commandLine.parser().isSet(replace) && !commandLine.parser().isSet(addTheme))
+        return commandLine.usageError(QStringLiteral("--replace goes with --add-theme."));
 
-    GameStart start{ThemeFiles::kDefaultTheme, {}, commandLine.parser().isSet(noScores)};
+    GameStart start;
+    start.theme = ThemeFiles::kDefaultTheme;
+    start.noScores = commandLine.parser().isSet(noScores);
     if (commandLine.parser().isSet(theme))
         start.theme = commandLine.parser().value(theme).toStdString();
     if (commandLine.parser().isSet(themeFolder))
         start.themeFolder = commandLine.parser().value(themeFolder).toStdString();
+    if (commandLine.parser().isSet(addTheme)) {
+        start.themeToAdd = commandLine.parser().value(addTheme).toStdString();
+        start.replaceTheme = commandLine.parser().isSet(replace);
+    }
     return start;
 }

@@ -3,14 +3,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "crafted_archive.h"
 #include "high_score_table.h"
 #include "preview_cache.h"
 #include "records.h"
 #include "test_pictures.h"
+#include "theme_archive.h"
 #include "theme_builder.h"
 
 namespace {
@@ -100,5 +103,18 @@ int main(int argc, char* argv[])
     ThemePreview damaged;
     damaged.damage = "\"bg.bmp\" ends inside its header";
     seed("preview_file_fuzz", "damaged", previewBody("folder 5:Alpha\n", damaged));
+
+    // A shared theme as the editor exports it, and archives the checks refuse.
+    QTemporaryDir folder;
+    writeTheme(folder.path().toStdString(), "Tiny", makeRowTheme(1, 4, 12, 10));
+    const std::string exported = folder.filePath("Tiny.zip").toStdString();
+    ok = !writeThemeArchive(
+             exported, "Tiny", folder.filePath("Tiny").toStdString(),
+             {"Theme.ini", "Theme2.ini", "ss0.bmp", "sm0.bmp", "cs0.bmp", "cm0.bmp", "bg.bmp", "pS.bmp", "pM.bmp"}) &&
+         ok;
+    QFile archive(QString::fromStdString(exported));
+    ok = archive.open(QIODevice::ReadOnly) && ok;
+    seed("theme_archive_fuzz", "exported", archive.readAll().toStdString());
+    seed("theme_archive_fuzz", "escaping", craftArchive({{"T/", ""}, {"T/../x", "x"}, {"T/link", "/", S_IFLNK}}));
     return ok ? 0 : 1;
 }

@@ -112,6 +112,8 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderKeepsNoScoresOnAskAndEndsEarlyF
         int status;  // -1: the game runs
         bool toStandardError;
         bool noScores = false;
+        std::string added = {};
+        bool replace = false;
     };
     const Case cases[] = {
         {{}, "Theme1", "", -1, false},
@@ -125,6 +127,10 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderKeepsNoScoresOnAskAndEndsEarlyF
         {{"--theme"}, "", "", 2, true},
         {{"stray"}, "", "", 2, true},
         {{"--theme", "A", "--theme-folder", "B"}, "", "", 2, true},
+        {{"--add-theme", "/tmp/Lake.zip"}, "Theme1", "", -1, false, false, "/tmp/Lake.zip", false},
+        {{"--add-theme", "Lake", "--replace"}, "Theme1", "", -1, false, false, "Lake", true},
+        {{"--replace"}, "", "", 2, true},
+        {{"--add-theme", "Lake", "--theme", "A"}, "", "", 2, true},
     };
     for (const Case& c : cases) {
         const auto read = readGameCommandLine(QStringList{"vantor"} + c.arguments, "1.2.3");
@@ -133,8 +139,8 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderKeepsNoScoresOnAskAndEndsEarlyF
         const std::string shown = c.arguments.join(' ').toStdString();
         if (c.status < 0) {
             ASSERT_TRUE(start) << shown;
-            EXPECT_EQ(std::tie(start->theme, start->themeFolder, start->noScores),
-                      std::tie(c.theme, c.folder, c.noScores))
+            EXPECT_EQ(std::tie(start->theme, start->themeFolder, start->noScores, start->themeToAdd, start->replaceTheme),
+                      std::tie(c.theme, c.folder, c.noScores, c.added, c.replace))
                 << shown;
             continue;
         }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "result.h"
+
+class ThemeLocations;
+
+// Asked when a theme of that name is there already: whether to replace it. `installed` tells that the theme there
+// was installed with the game: it is never changed, and the new theme of the user's hides it.
+using ReplaceQuestion = std::function<bool(const std::string& name, bool installed)>;
+
+// What became of a theme offered to be added.
+struct ThemeAddition {
+    std::string name;
+    bool added = false;  // false when the user would not replace the theme there already
+};
+
+// Adds the theme in `source` (a zip archive of one theme folder, or a theme folder) to the user's themes. It is
+// unpacked or copied into a hidden temporary folder inside the user's theme folder and read there with the game's
+// reader and picture limits; only when it reads whole is it renamed into place. A refused theme leaves nothing
+// behind. A replaced theme of the user's keeps its score table when the new theme's files are the same; otherwise
+// the table is kept beside as "HighScores.ini.old", since its times were made on another theme.
+Result<ThemeAddition> addTheme(const std::string& source, const ThemeLocations& locations,
+                               const ReplaceQuestion& mayReplace);
