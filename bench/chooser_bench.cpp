@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "ratio_reporter.h"
+#include "qt_prompts.h"
 #include "theme_chooser.h"
 #include "theme_folders.h"
 #include "theme_locations.h"
@@ -86,10 +87,11 @@ void measureOpenings(benchmark::State& state, bool warmCache,
 {
     BenchThemes& themes = BenchThemes::instance();
     const ThemeLocations locations = ThemeLocations::portable(themes.programFolder());
+    QtPrompts prompts(nullptr, "Vantor", {});
     for (auto _ : state) {
         themes.clearCache();
         if (warmCache) {
-            ThemeChooser warming(locations, kCurrentTheme, themes.cacheFolder());
+            ThemeChooser warming(locations, kCurrentTheme, themes.cacheFolder(), prompts);
             bool warm = false;
             QObject::connect(&warming, &ThemeChooser::allSummariesShown, [&warm] { warm = true; });
             warming.show();
@@ -100,7 +102,7 @@ void measureOpenings(benchmark::State& state, bool warmCache,
         clock.start();
         std::optional<double> seconds;
         {
-            ThemeChooser chooser(locations, kCurrentTheme, themes.cacheFolder());
+            ThemeChooser chooser(locations, kCurrentTheme, themes.cacheFolder(), prompts);
             seconds = measure(chooser, clock);
         }
         QThreadPool::globalInstance()->waitForDone();

@@ -86,6 +86,7 @@ public:
         return std::nullopt;
     }
     void showAbout() override {}
+    std::optional<std::string> pickFile(const FileRequest&) override { return std::nullopt; }
     std::optional<std::string> openPicture() override { return std::nullopt; }
     std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
     {

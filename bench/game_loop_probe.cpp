@@ -109,6 +109,7 @@ public:
         return std::nullopt;
     }
     void showAbout() override { m_messages.push_back("About window"); }
+    std::optional<std::string> pickFile(const FileRequest&) override { return std::nullopt; }
     std::optional<std::string> openPicture() override { return std::nullopt; }
     std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
     {

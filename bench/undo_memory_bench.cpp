@@ -50,6 +50,7 @@ public:
         return std::nullopt;
     }
     void showAbout() override {}
+    std::optional<std::string> pickFile(const FileRequest&) override { return std::nullopt; }
     std::optional<std::string> openPicture() override
     {
         if (pictures.empty())

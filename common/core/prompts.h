@@ -21,6 +21,17 @@ enum class MessageIcon { None, Critical, Exclamation, Information };
 enum class QuestionButtons { YesNo, SaveDiscardCancel };
 enum class Answer { Yes, No, Save, Discard, Cancel };
 
+// A standard file dialog: to pick a file to open, or the place of a file to write.
+enum class FileDialogKind { Open, Save };
+struct FileRequest {
+    FileDialogKind kind = FileDialogKind::Open;
+    std::string title;
+    // The kinds of file offered, as "Description (*.ext ...)".
+    std::string filter;
+    // Save: the name the dialog suggests, in the user's home folder.
+    std::string suggestedName;
+};
+
 // Every message box and input box of the programs goes through this, so a test can answer them and never
 // waits on a modal window. An empty title means the program's own title.
 class Prompts {
@@ -52,6 +63,10 @@ public:
     // The theme description dialog, opened on the texts `offered`, or on its own initial texts when nothing is
     // offered: the user's entries on OK, nothing on Cancel or when closed otherwise.
     virtual std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) = 0;
+
+    // A standard file dialog: the full path picked, as the file system's bytes, or nothing when cancelled. A save
+    // dialog has asked before it names a file that exists.
+    virtual std::optional<std::string> pickFile(const FileRequest& request) = 0;
 
     // A modal question with these buttons: the answer of the button pressed.
     virtual Answer ask(const std::string& title, const std::string& text, MessageIcon icon,

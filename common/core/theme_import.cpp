@@ -1,6 +1,7 @@
 #include "theme_import.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -193,4 +194,19 @@ Result<ThemeAddition> addTheme(const std::string& source, const ThemeLocations& 
     if (Refusal problem = placeTheme(temporary.value(), userFolder, name))
         return finish(Outcome::failure(*problem));
     return finish(Outcome::success({name, true}));
+}
+
+const char* const kSharedThemeFilter = "Shared themes (*.zip Theme.ini)";
+
+std::string sharedThemeSource(const std::string& picked)
+{
+    const std::size_t slash = picked.find_last_of('/');
+    const std::string file = slash == std::string::npos ? picked : picked.substr(slash + 1);
+    // Theme files are found whatever the case of their names.
+    if (file.size() != ThemeFiles::kPositions.size() ||
+        !std::equal(file.begin(), file.end(), ThemeFiles::kPositions.begin(),
+                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
+                                                std::tolower(static_cast<unsigned char>(b)); }))
+        return picked;
+    return slash == std::string::npos ? std::string(".") : picked.substr(0, std::max<std::size_t>(slash, 1));
 }

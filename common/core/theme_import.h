@@ -24,3 +24,11 @@ struct ThemeAddition {
 // the table is kept beside as "HighScores.ini.old", since its times were made on another theme.
 Result<ThemeAddition> addTheme(const std::string& source, const ThemeLocations& locations,
                                const ReplaceQuestion& mayReplace);
+
+// What a file dialog offers to add: a theme's archive, or a theme folder by its Theme.ini, since a dialog that
+// picks files does not pick folders.
+extern const char* const kSharedThemeFilter;
+
+// The source to add for the path picked in a dialog offering `kSharedThemeFilter`: the folder of a Theme.ini,
+// anything else as it is.
+std::string sharedThemeSource(const std::string& picked);

@@ -1,9 +1,13 @@
 #include "qt_prompts.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "preview_cache.h"
 #include "theme_chooser.h"
@@ -40,6 +44,26 @@ void QtPrompts::message(const std::string& title, const std::string& text, Messa
     prepareBox(box, title, text, icon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+std::optional<std::string> QtPrompts::pickFile(const FileRequest& request)
+{
+    QFileDialog dialog(m_parent, windowTitle(request.title), QDir::homePath(), QString::fromStdString(request.filter));
+    if (request.kind == FileDialogKind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.selectFile(QDir::home().filePath(QString::fromStdString(request.suggestedName)));
+        const QString filter = QString::fromStdString(request.filter);
+        const int suffix = filter.indexOf(QStringLiteral("*."));
+        if (suffix >= 0)
+            dialog.setDefaultSuffix(filter.mid(suffix + 2).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0));
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
 Answer QtPrompts::ask(const std::string& title, const std::string& text, MessageIcon icon, QuestionButtons buttons)
@@ -108,7 +132,9 @@ std::optional<std::string> QtPrompts::chooseTheme(const std::string& programFold
 
 std::optional<std::string> QtPrompts::chooseThemeAmong(const ThemeLocations& locations, const std::string& currentTheme)
 {
-    ThemeChooser dialog(locations, currentTheme, processPreviewCacheFolder(), m_parent);
+    QtPrompts overChooser(*this);
+    ThemeChooser dialog(locations, currentTheme, processPreviewCacheFolder(), overChooser, m_parent);
+    overChooser.showOver(&dialog);
     dialog.exec();
     return dialog.chosenTheme();
 }

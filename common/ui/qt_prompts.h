@@ -31,7 +31,10 @@ public:
     void showAbout() override;
     std::optional<std::string> openPicture() override;
     std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) override;
+    std::optional<std::string> pickFile(const FileRequest& request) override;
     Answer ask(const std::string& title, const std::string& text, MessageIcon icon, QuestionButtons buttons) override;
+    // Shows every later box over `parent` instead: a dialog that asks while it is open.
+    void showOver(QWidget* parent) { m_parent = parent; }
 
 private:
     QString windowTitle(const std::string& title) const;

@@ -3,11 +3,15 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "file_system.h"
+#include "prompts.h"
+#include "theme_import.h"
+#include "theme_replacement.h"
 #include "theme_locations.h"
 #include "theme_preview_pane.h"
 
@@ -62,36 +66,31 @@ QString statusLine(const ThemeSummary& summary)
 
 }  // namespace
 
-ThemeChooser::ThemeChooser(const ThemeLocations& locations, const std::string& currentTheme,
-                           const std::string& previewCacheFolder, QWidget* parent)
-    : QDialog(parent)
+ThemeChooser::ThemeChooser(ThemeLocations locations, const std::string& currentTheme, std::string previewCacheFolder,
+                           Prompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      m_locations(std::move(locations)),
+      m_previewCacheFolder(std::move(previewCacheFolder)),
+      m_prompts(prompts)
 {
     setWindowTitle(QStringLiteral("Choose a theme"));
-    const std::vector<ThemeEntry> themes = locations.listThemes();
     m_list = new QListWidget(this);
     m_pane = new ThemePreviewPane(this);
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setDefault(true);
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_addThemeButton = new QPushButton(QStringLiteral("&Add Theme…"), this);
+    m_addThemeButton->setAutoDefault(false);
     layOut();
-    const int currentRow = fillList(themes, currentTheme);
-    m_summaries.resize(themes.size());
 
     connect(m_okButton, &QPushButton::clicked, this, &ThemeChooser::acceptChoice);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_addThemeButton, &QPushButton::clicked, this, &ThemeChooser::addTheme);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &ThemeChooser::acceptChoice);
     // The pane follows the selection, not the current row: the list makes its first row current, unselected, when
     // it takes the focus with nothing current, and OK would not choose it.
     connect(m_list, &QListWidget::itemSelectionChanged, this, &ThemeChooser::showSelected);
-    m_loader = new PreviewLoader(locations, themes, previewCacheFolder, this);
-    connect(m_loader, &PreviewLoader::summaryReady, this, &ThemeChooser::showSummary);
-    connect(m_loader, &PreviewLoader::pictureReady, this, &ThemeChooser::showPicture);
-    if (currentRow >= 0) {
-        m_list->setCurrentRow(currentRow);
-        m_list->scrollToItem(m_list->item(currentRow), QAbstractItemView::PositionAtCenter);
-    } else {
-        showSelected();
-    }
+    listThemes(currentTheme);
 }
 
 void ThemeChooser::showEvent(QShowEvent* event)
@@ -99,12 +98,62 @@ void ThemeChooser::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     // Previews are made for a chooser on the screen only, and begin once it is there, so that results coming
     // from a warm cache do not hold up its first showing.
-    if (m_previewsStarted)
+    if (m_shown)
         return;
-    m_previewsStarted = true;
+    m_shown = true;
+    startPreviews();
+}
+
+void ThemeChooser::startPreviews()
+{
     if (selectedRow() >= 0)
         m_loader->loadPicture(selectedRow());
     m_loader->loadSummaries();
+}
+
+void ThemeChooser::listThemes(const std::string& selectedTheme)
+{
+    // The previews still coming are of the list as it was.
+    delete m_loader;
+    const QSignalBlocker quiet(m_list);
+    m_list->clear();
+    m_summaries.clear();
+    m_summariesShown = 0;
+    m_pictureRow = -1;
+    const std::vector<ThemeEntry> themes = m_locations.listThemes();
+    const int selectedRow = fillList(themes, selectedTheme);
+    m_summaries.resize(themes.size());
+    m_loader = new PreviewLoader(m_locations, themes, m_previewCacheFolder, this);
+    connect(m_loader, &PreviewLoader::summaryReady, this, &ThemeChooser::showSummary);
+    connect(m_loader, &PreviewLoader::pictureReady, this, &ThemeChooser::showPicture);
+    if (selectedRow >= 0) {
+        m_list->setCurrentRow(selectedRow);
+        m_list->scrollToItem(m_list->item(selectedRow), QAbstractItemView::PositionAtCenter);
+    }
+    showSelected();
+    if (m_shown)
+        startPreviews();
+}
+
+void ThemeChooser::addTheme()
+{
+    const std::optional<std::string> picked =
+        m_prompts.pickFile({FileDialogKind::Open, "Add Theme", kSharedThemeFilter, {}});
+    if (!picked)
+        return;
+    const Result<ThemeAddition> addition =
+        ::addTheme(sharedThemeSource(*picked), m_locations, [this](const std::string& name, bool) {
+            const std::optional<std::string> question = replaceQuestion(m_locations, name);
+            return !question ||
+                   m_prompts.ask("Add Theme", *question, MessageIcon::Exclamation, QuestionButtons::YesNo) ==
+                       Answer::Yes;
+        });
+    if (!addition) {
+        m_prompts.message("Add Theme", "The theme was not added:\r\n" + addition.error(), MessageIcon::Exclamation);
+        return;
+    }
+    if (addition.value().added)
+        listThemes(addition.value().name);
 }
 
 void ThemeChooser::layOut()
@@ -118,12 +167,14 @@ void ThemeChooser::layOut()
     buttons->addWidget(m_okButton);
     buttons->addWidget(m_cancelButton);
     buttons->addStretch();
+    buttons->addWidget(m_addThemeButton);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_pane);
     layout->addLayout(buttons);
     setTabOrder(m_list, m_cancelButton);
     setTabOrder(m_cancelButton, m_okButton);
+    setTabOrder(m_okButton, m_addThemeButton);
     m_list->setFocus();
 }
 
@@ -201,7 +252,7 @@ void ThemeChooser::showSelected()
     }
     m_pane->showTheme(m_list->item(row)->text(), summary(row));
     showStandInPicture(row);
-    if (m_previewsStarted)
+    if (m_shown)
         m_loader->loadPicture(row);
 }
 

@@ -12,6 +12,7 @@
 #include "prompts.h"
 #include "pump.h"
 #include "save_command.h"
+#include "theme_export.h"
 #include "theme_files.h"
 #include "theme_reader.h"
 #include "workspace_loading.h"
@@ -53,8 +54,7 @@ void Editor::startOn(const std::string& firstTheme, bool opened)
 {
     m_canvasFrame.invalidate();
     std::optional<ThemePackage> theme = readTheme(firstTheme, true);
-    // The theme started on is the one the chooser starts on, until another is loaded or saved.
-    m_chooserStartTheme = theme ? firstTheme : std::string();
+    m_themeName = theme ? firstTheme : std::string();
     if (theme)
         takeTheme(std::move(*theme), firstTheme, opened);
     else
@@ -211,10 +211,10 @@ void Editor::loadChosenTheme()
     if (!settleUnsavedChanges())
         return;
     // Cancel keeps the workspace as it is, unsaved edits and all.
-    const std::optional<std::string> chosen = askForTheme(m_prompts, m_themes, m_chooserStartTheme);
+    const std::optional<std::string> chosen = askForTheme(m_prompts, m_themes, m_themeName);
     if (!chosen || !loadTheme(*chosen))
         return;
-    m_chooserStartTheme = *chosen;
+    m_themeName = *chosen;
     const ClientSize client = startupClientSize(m_workspace.canvasWidth, m_workspace.canvasHeight);
     m_services.view.growClientSize(client.width, client.height);
 }
@@ -226,13 +226,31 @@ bool Editor::saveTheme()
     // A theme written only in part is there under that name all the same.
     if (outcome.savedAs) {
         m_workspace.themeDescription = outcome.savedAs;
-        m_chooserStartTheme = outcome.savedAs->name;
+        m_themeName = outcome.savedAs->name;
     }
     if (!outcome.whole)
         return false;
     m_history.clear();
     showHistory();
     return true;
+}
+
+void Editor::exportTheme()
+{
+    m_canvasFrame.invalidate();
+    if (!settleUnsavedChanges())
+        return;
+    if (m_themeName.empty()) {
+        m_prompts.message("Export Theme", "Save the theme first: a theme is exported as it was saved.",
+                          MessageIcon::Information);
+        return;
+    }
+    const std::optional<std::string> archive =
+        m_prompts.pickFile({FileDialogKind::Save, "Export Theme", "Theme archives (*.zip)", m_themeName + ".zip"});
+    if (!archive)
+        return;
+    if (const std::optional<std::string> problem = ::exportTheme(m_themes, m_themeName, *archive))
+        m_prompts.message("Export Theme", "The theme was not exported:\r\n" + *problem, MessageIcon::Exclamation);
 }
 
 void Editor::playTheme()

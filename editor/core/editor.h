@@ -83,6 +83,9 @@ public:
     void loadChosenTheme();
     // Play Theme: the workspace played in the game, which starts beside the editor on a temporary copy of it.
     void playTheme();
+    // Writes the theme last loaded or saved as one zip archive where the user picks, after offering to save the
+    // changes not saved yet.
+    void exportTheme();
     void quit();
     void undo();
     void redo();
@@ -150,7 +153,8 @@ private:
     std::optional<EditorState> m_gestureStart;
     EditHistory m_history;
     PlayTest m_playTest;
-    std::string m_chooserStartTheme;
+    // The theme last started on, loaded or saved: the chooser starts on it, and Export Theme writes it.
+    std::string m_themeName;
 
     CanvasFrame m_canvasFrame;
     bool m_stopRendering = false;

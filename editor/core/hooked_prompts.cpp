@@ -30,6 +30,12 @@ std::optional<std::string> HookedPrompts::chooseThemeAmong(const ThemeLocations&
     return m_prompts.chooseThemeAmong(locations, currentTheme);
 }
 
+std::optional<std::string> HookedPrompts::pickFile(const FileRequest& request)
+{
+    m_beforeDialog();
+    return m_prompts.pickFile(request);
+}
+
 void HookedPrompts::showAbout()
 {
     m_beforeDialog();

@@ -18,6 +18,7 @@ public:
                                                 const std::string& currentTheme) override;
     void showAbout() override;
     std::optional<std::string> openPicture() override;
+    std::optional<std::string> pickFile(const FileRequest& request) override;
     std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>& offered) override;
     Answer ask(const std::string& title, const std::string& text, MessageIcon icon, QuestionButtons buttons) override;
 

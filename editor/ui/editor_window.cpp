@@ -91,6 +91,7 @@ void EditorWindow::buildMenus()
         ->setShortcut(QKeySequence::Save);
     addCommand(file, QStringLiteral("&Load theme"), QStringLiteral("loadTheme"), &Editor::loadChosenTheme)
         ->setShortcut(QKeySequence::Open);
+    addCommand(file, QStringLiteral("&Export Theme…"), QStringLiteral("exportTheme"), &Editor::exportTheme);
     addCommand(file, QStringLiteral("&Play Theme"), QStringLiteral("playTheme"), &Editor::playTheme)
         ->setShortcut(Qt::Key_F5);
     file->addSeparator();

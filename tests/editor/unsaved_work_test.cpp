@@ -33,7 +33,7 @@ struct Session {
 
 using UnsavedWork = EditorFixture;
 
-// Closing the window, Exit, Load theme and New each ask first when there are unsaved changes: Save saves and goes
+// Closing the window, Exit, Load theme, New and Export Theme each ask first when there are unsaved changes: Save saves and goes
 // on, Discard goes on, Cancel stops the command, and so does a Save that was not saved (cancelled in its dialog).
 TEST_F(UnsavedWork, EachCommandThatDropsTheWorkspaceAsksToSaveItFirst)
 {
@@ -56,6 +56,13 @@ TEST_F(UnsavedWork, EachCommandThatDropsTheWorkspaceAsksToSaveItFirst)
          [](Session& s) {
              s.editor.newTheme();
              return s.editor.workspace().objectCount() == 1;
+         }},
+        {"Export Theme",
+         [](Session& s) {
+             const ScratchFolder out;
+             s.prompts.pickedFiles = {out.file("theme.zip")};
+             s.editor.exportTheme();
+             return isFile(out.file("theme.zip"));
          }},
     };
     const struct {

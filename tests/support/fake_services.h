@@ -85,6 +85,11 @@ public:
         return takeNext(descriptions);
     }
     std::optional<std::string> openPicture() override { return takeNext(pictures); }
+    std::optional<std::string> pickFile(const FileRequest& request) override
+    {
+        fileRequests.push_back(request);
+        return takeNext(pickedFiles);
+    }
     // With no answer left, the question is closed as Esc closes it.
     Answer ask(const std::string& title, const std::string& text, MessageIcon, QuestionButtons buttons) override
     {
@@ -106,6 +111,8 @@ public:
     std::function<void()> whileChoosing;
     int aboutShown = 0;
     std::deque<std::optional<std::string>> pictures;
+    std::vector<FileRequest> fileRequests;
+    std::deque<std::optional<std::string>> pickedFiles;
     std::deque<std::optional<ThemeDescription>> descriptions;
     // What each opening of the description dialog was offered.
     std::vector<std::optional<ThemeDescription>> offeredDescriptions;

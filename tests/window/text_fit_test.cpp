@@ -295,7 +295,9 @@ void TextFitTest::aboutAndChooserShowTheirTextsWhole()
     QTemporaryDir program;
     QTemporaryDir previews;
     QVERIFY(QDir(program.path()).mkpath("Theme1"));
-    ThemeChooser chooser(ThemeLocations::portable(program.path().toStdString()), "Theme1", previews.path().toStdString());
+    ScriptedPrompts prompts;
+    ThemeChooser chooser(ThemeLocations::portable(program.path().toStdString()), "Theme1",
+                         previews.path().toStdString(), prompts);
     chooser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));
     const QByteArray chooserCut = cutTexts(&chooser);

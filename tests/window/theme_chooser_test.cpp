@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "atomic_file.h"
 #include "fake_services.h"
 #include "file_system.h"
 #include "game.h"
@@ -10,6 +11,8 @@
 #include "test_pictures.h"
 #include "theme_builder.h"
 #include "theme_chooser.h"
+#include "theme_export.h"
+#include "theme_import.h"
 #include "theme_preview_pane.h"
 #include "theme_reader.h"
 
@@ -92,6 +95,7 @@ private slots:
     void rowsShowTheGamesFirstFrameMarkDamagedThemesAndTheKeyboardChooses();
     void theInstalledLayoutsScoresAreReadWhereTheGameKeepsThemAndASecondOpeningUsesTheCache();
     void listsEveryVisibleFolderAndChoosesOnlyASelection();
+    void addThemeTakesAnArchiveOrAFolderAsksBeforeReplacingAndSelectsWhatItAdded();
 
 private:
     QTemporaryDir m_previews;
@@ -113,7 +117,8 @@ void ThemeChooserTest::rowsShowTheGamesFirstFrameMarkDamagedThemesAndTheKeyboard
     QVERIFY(!makeFolders(folder + "/Empty"));
     const ThemeLocations locations = ThemeLocations::portable(folder);
 
-    ThemeChooser chooser(locations, "Alpha", previews());
+    ScriptedPrompts prompts;
+    ThemeChooser chooser(locations, "Alpha", previews(), prompts);
     QSignalSpy shown(&chooser, &ThemeChooser::allSummariesShown);
     QSignalSpy pictures(&chooser, &ThemeChooser::pictureShown);
     chooser.show();
@@ -165,7 +170,7 @@ void ThemeChooserTest::rowsShowTheGamesFirstFrameMarkDamagedThemesAndTheKeyboard
     QVERIFY(!chooser.isVisible());
     QCOMPARE(chooser.chosenTheme(), std::optional<std::string>("Huge"));
 
-    ThemeChooser cancelled(locations, "Wide", previews());
+    ThemeChooser cancelled(locations, "Wide", previews(), prompts);
     cancelled.show();
     QCOMPARE(cancelled.list()->currentItem()->text(), QStringLiteral("Wide"));
     QTest::keyClick(cancelled.list(), Qt::Key_Escape);
@@ -186,7 +191,8 @@ void ThemeChooserTest::theInstalledLayoutsScoresAreReadWhereTheGameKeepsThemAndA
     QVERIFY(!writeHighScoreFile(usersTable, tableWithBest("Bea", "9")));
 
     for (const bool second : {false, true}) {
-        ThemeChooser chooser(locations, "Shipped", previews());
+        ScriptedPrompts prompts;
+        ThemeChooser chooser(locations, "Shipped", previews(), prompts);
         QSignalSpy shown(&chooser, &ThemeChooser::allSummariesShown);
         chooser.show();
         QVERIFY(waitFor(shown));
@@ -205,9 +211,10 @@ void ThemeChooserTest::listsEveryVisibleFolderAndChoosesOnlyASelection()
     for (const char* name : {"Theme1", "Workshop", ".cache", "theme3"})
         QVERIFY(QDir(program.path()).mkpath(name));
     const ThemeLocations locations = ThemeLocations::portable(program.path().toStdString());
+    ScriptedPrompts prompts;
     // Cancel, and OK before anything is selected, choose nothing; a double click chooses the line.
     for (const bool cancel : {true, false}) {
-        ThemeChooser dialog(locations, "Gone", previews());
+        ThemeChooser dialog(locations, "Gone", previews(), prompts);
         dialog.show();
         QListWidget* list = dialog.list();
         QVERIFY(list->count() == 3 && list->item(2)->text() == "Workshop" && dialog.okButton()->isDefault());
@@ -226,7 +233,7 @@ void ThemeChooserTest::listsEveryVisibleFolderAndChoosesOnlyASelection()
     // A folder whose name is not UTF-8 is listed as the file system decodes it, and chosen by its own bytes.
     QTemporaryDir other;
     QVERIFY(!makeFolders(other.path().toStdString() + "/Th\xe8me"));
-    ThemeChooser dialog(ThemeLocations::portable(other.path().toStdString()), "Th\xe8me", previews());
+    ThemeChooser dialog(ThemeLocations::portable(other.path().toStdString()), "Th\xe8me", previews(), prompts);
     QCOMPARE(dialog.list()->count(), 1);
     QCOMPARE(dialog.list()->item(0)->text(), displayName("Th\xe8me"));
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
@@ -234,4 +241,77 @@ void ThemeChooserTest::listsEveryVisibleFolderAndChoosesOnlyASelection()
 }
 
 QTEST_MAIN(ThemeChooserTest)
+void ThemeChooserTest::addThemeTakesAnArchiveOrAFolderAsksBeforeReplacingAndSelectsWhatItAdded()
+{
+    QTemporaryDir shared, program;
+    const std::string sharedFolder = shared.path().toStdString();
+    writeTheme(sharedFolder, "Meadow", gradientTheme(2, 160, 120));
+    writeTheme(sharedFolder, "Lake", gradientTheme(3, 160, 120));
+    const std::string archive = sharedFolder + "/Meadow.zip";
+    QVERIFY(!exportTheme(ThemeLocations::portable(sharedFolder), "Meadow", archive));
+    QTemporaryDir other;
+    writeTheme(other.path().toStdString(), "Meadow", gradientTheme(3, 160, 120));
+    const std::string otherMeadow = sharedFolder + "/Meadow with three objects.zip";
+    QVERIFY(!exportTheme(ThemeLocations::portable(other.path().toStdString()), "Meadow", otherMeadow));
+    const std::string notAnArchive = sharedFolder + "/Broken.zip";
+    QVERIFY(!writeFileAtomically(notAnArchive, "not a zip at all"));
+    writeTheme(program.path().toStdString(), "Alpha", gradientTheme(1, 160, 120));
+    const ThemeLocations locations = ThemeLocations::portable(program.path().toStdString());
+
+    struct Case {
+        const char* what;
+        std::optional<std::string> picked;
+        std::deque<Answer> answers;
+        QStringList listed;        // the rows after it, in order
+        QString selected;          // the row selected after it
+        const char* told;          // the start of the message shown, or nothing
+        int questionsAsked;
+        int objectsOfMeadow;       // as the folder in the user's themes holds it; 0: none there
+    };
+    const Case cases[] = {
+        {"the dialog cancelled", std::nullopt, {}, {"Alpha"}, "Alpha", nullptr, 0, 0},
+        {"an archive", archive, {}, {"Alpha", "Meadow"}, "Meadow", nullptr, 0, 2},
+        {"not an archive", notAnArchive, {}, {"Alpha", "Meadow"}, "Alpha", "The theme was not added", 0, 2},
+        {"a folder, by its Theme.ini", sharedFolder + "/Lake/Theme.ini", {}, {"Alpha", "Lake", "Meadow"}, "Lake",
+         nullptr, 0, 2},
+        {"another Meadow, not replacing", otherMeadow, {Answer::No}, {"Alpha", "Lake", "Meadow"}, "Alpha", nullptr, 1,
+         2},
+        {"another Meadow, replacing", otherMeadow, {Answer::Yes}, {"Alpha", "Lake", "Meadow"}, "Meadow", nullptr, 1,
+         3},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompts prompts;
+        prompts.pickedFiles = {c.picked};
+        prompts.questionAnswers = c.answers;
+        ThemeChooser chooser(locations, "Alpha", previews(), prompts);
+        chooser.show();
+        QVERIFY2(QTest::qWaitForWindowExposed(&chooser), c.what);
+        QTest::mouseClick(chooser.addThemeButton(), Qt::LeftButton);
+        QStringList listed;
+        for (int row = 0; row < chooser.list()->count(); ++row)
+            listed << chooser.list()->item(row)->text();
+        QCOMPARE(listed, c.listed);
+        QVERIFY2(chooser.list()->selectedItems().size() == 1, c.what);
+        QCOMPARE(chooser.list()->selectedItems().front()->text(), c.selected);
+        QCOMPARE(prompts.fileRequests.size(), std::size_t(1));
+        QCOMPARE(prompts.fileRequests[0].filter, std::string(kSharedThemeFilter));
+        QVERIFY2(c.told ? prompts.messages.size() == 1 && prompts.messages[0].text.rfind(c.told, 0) == 0
+                        : prompts.messages.empty(),
+                 c.what);
+        QCOMPARE(static_cast<int>(prompts.questions.size()), c.questionsAsked);
+        const ThemeReadResult meadow = readThemeFolder(program.filePath("Meadow").toStdString(), "Meadow");
+        QCOMPARE(meadow ? static_cast<int>(meadow.value().objects.size()) : 0, c.objectsOfMeadow);
+        // The list made again shows every theme's preview, the added one's too.
+        const auto everyRowSummed = [&chooser] {
+            for (int row = 0; row < chooser.list()->count(); ++row)
+                if (!chooser.summary(row) || chooser.summary(row)->preview.damage)
+                    return false;
+            return true;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(everyRowSummed(), c.what, 30000);
+        QTest::mouseClick(chooser.okButton(), Qt::LeftButton);
+        QCOMPARE(chooser.chosenTheme(), std::optional<std::string>(c.selected.toStdString()));
+    }
+}
+
 #include "theme_chooser_test.moc"

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "qt_prompts.h"
 #include "theme_chooser.h"
 #include "theme_files.h"
 #include "theme_locations.h"
@@ -29,7 +30,9 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir cache;
-    ThemeChooser chooser(ThemeLocations::portable(argv[1]), ThemeFiles::kDefaultTheme, cache.path().toStdString());
+    QtPrompts prompts(nullptr, "Vantor", {});
+    ThemeChooser chooser(ThemeLocations::portable(argv[1]), ThemeFiles::kDefaultTheme, cache.path().toStdString(),
+                         prompts);
     bool summaries = false;
     bool picture = false;
     QEventLoop waiting;
