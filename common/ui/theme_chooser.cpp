@@ -152,8 +152,10 @@ void ThemeChooser::addTheme()
         m_prompts.message("Add Theme", "The theme was not added:\r\n" + addition.error(), MessageIcon::Exclamation);
         return;
     }
-    if (addition.value().added)
-        listThemes(addition.value().name);
+    if (!addition.value().added)
+        return;
+    listThemes(addition.value().name);
+    m_list->setFocus();
 }
 
 void ThemeChooser::layOut()
