@@ -1,6 +1,7 @@
 #include "theme_export.h"
 
 #include "file_lookup.h"
+#include "file_system.h"
 #include "theme_archive.h"
 #include "theme_files.h"
 #include "theme_locations.h"
@@ -25,5 +26,10 @@ std::optional<std::string> exportTheme(const ThemeLocations& locations, const st
     if (package.background)
         files.push_back(ThemeFiles::kBackground);
     files.insert(files.end(), {ThemeFiles::kBoxPicture, ThemeFiles::kBoxMask});
+    // The sound cues go with the theme when it has them; without them the game plays the desktop's own sounds.
+    for (const std::string& sound : {ThemeFiles::kHitTubeSound, ThemeFiles::kPutInContSound, ThemeFiles::kPickupSound,
+                                     ThemeFiles::kLetGoSound})
+        if (isFile(findInFolder(theme->folder, sound)))
+            files.push_back(sound);
     return writeThemeArchive(archivePath, name, theme->folder, files);
 }

@@ -53,6 +53,7 @@ TEST(ThemeSharing, AnExportedThemeAddsBackFileForFileWithoutItsScores)
 {
     ThemesBeside from;
     writeBytes(from.program.file("Meadow/HighScores.ini"), "\"Ann\"\r\n");
+    writeBytes(from.program.file("Meadow/Pickup.wav"), "RIFF a sound cue");
     const std::string archive = from.program.file("Meadow.zip");
     ASSERT_FALSE(exportTheme(from.locations(), "Meadow", archive));
 

@@ -79,6 +79,7 @@ for ((i = 0; i < 50; i++)); do
 done
 [ -f "$added/Theme.ini" ] || fail "the chooser added no theme at $added"
 [ ! -e "$added/HighScores.ini" ] || fail "the archive brought a score table"
+cmp -s "$added/HitTube.wav" "$work/maker/$themeName/HitTube.wav" || fail "the theme's sound cues did not come with it"
 hidden=$(ls -A "$XDG_DATA_HOME/vantor/themes" | grep '^\.')
 [ -z "$hidden" ] || fail "a temporary folder stayed in the user's themes: $hidden"
 # The added theme is selected, and the list holds the focus: Enter is OK.
