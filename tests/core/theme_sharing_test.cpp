@@ -14,17 +14,6 @@
 
 namespace {
 
-// A theme's files as they are on disk, by name.
-std::vector<std::pair<std::string, std::string>> filesOf(const std::string& folder)
-{
-    std::vector<std::pair<std::string, std::string>> files;
-    std::vector<std::string> names = folderEntries(folder, EntryKind::Files, true);
-    std::sort(names.begin(), names.end());
-    for (const std::string& name : names)
-        files.emplace_back(name, readBytes(folder + "/" + name));
-    return files;
-}
-
 // Everything a user's theme folder holds, hidden entries too: what an addition may have left behind.
 std::vector<std::string> everythingIn(const std::string& folder)
 {
@@ -61,17 +50,17 @@ TEST(ThemeSharing, AnExportedThemeAddsBackFileForFileWithoutItsScores)
     const Result<ThemeAddition> added = addTheme(archive, ThemeLocations::portable(to.path()), kNeverReplace);
     ASSERT_TRUE(added) << added.error();
     EXPECT_TRUE(added.value().added);
-    auto original = filesOf(from.program.file("Meadow"));
+    auto original = filesWithBytes(from.program.file("Meadow"));
     original.erase(std::remove_if(original.begin(), original.end(),
                                   [](const auto& file) { return file.first == "HighScores.ini"; }),
                    original.end());
-    EXPECT_EQ(filesOf(to.file("Meadow")), original);
+    EXPECT_EQ(filesWithBytes(to.file("Meadow")), original);
     EXPECT_EQ(everythingIn(to.path()), std::vector<std::string>{"Meadow"});
 
     // A theme folder is added as an archive is, here under its own name.
     ThemesBeside folderSource("Lake", 1);
     ASSERT_TRUE(addTheme(folderSource.program.file("Lake"), ThemeLocations::portable(to.path()), kNeverReplace));
-    EXPECT_EQ(filesOf(to.file("Lake")), filesOf(folderSource.program.file("Lake")));
+    EXPECT_EQ(filesWithBytes(to.file("Lake")), filesWithBytes(folderSource.program.file("Lake")));
 }
 
 // Every way a crafted archive could write outside the user's folder, fill the disk or leave half a theme: refused
@@ -80,7 +69,7 @@ TEST(ThemeSharing, CraftedArchivesAreRefusedAndLeaveNothingBehind)
 {
     ThemesBeside source;
     std::vector<CraftedEntry> theme{{"Good/", ""}};
-    for (const auto& [name, bytes] : filesOf(source.program.file("Meadow")))
+    for (const auto& [name, bytes] : filesWithBytes(source.program.file("Meadow")))
         theme.push_back({"Good/" + name, bytes});
     const std::string whole = craftArchive(theme);
     const auto with = [&](std::vector<CraftedEntry> extra) {
@@ -151,11 +140,11 @@ TEST(ThemeSharing, AFolderWithALinkIsRefusedAndANameThereAlreadyIsReplacedOnlyWh
 
     // The user's theme of the same name: kept when the user says no; replaced when yes, its score table set
     // aside as the new theme's files differ; kept as it is when the same theme comes again.
-    const auto kept = filesOf(user.program.file("Meadow"));
+    const auto kept = filesWithBytes(user.program.file("Meadow"));
     const Result<ThemeAddition> declined = addTheme(source.program.file("Meadow"), locations, kNeverReplace);
     ASSERT_TRUE(declined);
     EXPECT_FALSE(declined.value().added);
-    EXPECT_EQ(filesOf(user.program.file("Meadow")), kept);
+    EXPECT_EQ(filesWithBytes(user.program.file("Meadow")), kept);
 
     writeBytes(user.program.file("Meadow/HighScores.ini"), "\"Ann\"\r\n");
     std::vector<std::pair<std::string, bool>> asked;

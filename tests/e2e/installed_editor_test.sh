@@ -50,30 +50,17 @@ done
 close_and_expect_clean_exit
 echo "the editor saved \"$themeName\" into $XDG_DATA_HOME/vantor/themes"
 
-# The game's palette button stands right of HighScores, which the window places by the canvas's width: a third
-# of what the window's width leaves beside the two 81-pixel buttons after Start, which ends at 130.
 window=""
 start_program "$prefix/games" vantor
 wait_for_window "Vantor - Theme1"
 expect_drawn
 timeout 10 xdotool windowactivate --sync "$window" || fail "could not activate the game's window"
-canvasWidth=$(identify -format '%w' "$prefix/share/vantor/themes/Theme1/bg.bmp")
-height=$(timeout 10 xwininfo -id "$window" | awk '/Height:/ { print $2 }')
-paletteX=$(awk -v w="$canvasWidth" 'BEGIN { gap = (w + 350 / 15 - 162) / 3; x = 130 + gap; printf "%d", (x == int(x + 0.5) ? x : int(x + 0.5)) + 82 + 16 }')
-timeout 10 xdotool mousemove --window "$window" "$paletteX" $((height - 25)) click 1
-wait_for_box "Choose a theme"
+open_game_chooser "$prefix"
 # The list holds the focus; typing a name's beginning picks it, and Enter is OK.
 timeout 10 xdotool type --delay 50 "Ty"
 timeout 10 xdotool key Return
-for ((i = 0; i < 50; i++)); do
-    [ "$(windowName "$window")" = "Vantor - $themeName" ] && break
-    sleep 0.1
-done
-[ "$(windowName "$window")" = "Vantor - $themeName" ] || fail "the game did not load \"$themeName\": its title is \"$(windowName "$window")\""
 # A theme fresh from the editor has no score table yet, which the game says as it loads it.
-wait_for_box "File not found"
-timeout 10 xdotool key Return
-sleep 0.3
+expect_theme_loaded "$themeName"
 extra=$(visibleWindows | grep -vx "$window" | head -n 1)
 [ -z "$extra" ] || fail "an unexpected window is open after the load: \"$(windowName "$extra")\""
 close_and_expect_clean_exit

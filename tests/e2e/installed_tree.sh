@@ -109,3 +109,29 @@ expect_high_score() {
     head -n 1 "$1" | tr -d '\r' | grep -qx "\"$2\"" || fail "the first row of $1 is not \"$2\": $(head -n 3 "$1")"
     echo "the high score of \"$2\" is in $1"
 }
+
+# open_game_chooser PREFIX: in the installed game's window $window, showing Theme1 and already active, the palette
+# button opens the theme chooser. The button stands right of HighScores, which the window places by the canvas's
+# width: a third of what the window's width leaves beside the two 81-pixel buttons after Start, which ends at 130.
+open_game_chooser() {
+    local canvasWidth height paletteX
+    canvasWidth=$(identify -format '%w' "$1/share/vantor/themes/Theme1/bg.bmp")
+    height=$(timeout 10 xwininfo -id "$window" | awk '/Height:/ { print $2 }')
+    paletteX=$(awk -v w="$canvasWidth" 'BEGIN { gap = (w + 350 / 15 - 162) / 3; x = 130 + gap; printf "%d", (x == int(x + 0.5) ? x : int(x + 0.5)) + 82 + 16 }')
+    timeout 10 xdotool mousemove --window "$window" "$paletteX" $((height - 25)) click 1
+    wait_for_box "Choose a theme"
+}
+
+# expect_theme_loaded NAME: the game's window $window shows theme NAME in its title, and the box saying that the
+# theme has no score table yet is answered.
+expect_theme_loaded() {
+    local i
+    for ((i = 0; i < 50; i++)); do
+        [ "$(windowName "$window")" = "Vantor - $1" ] && break
+        sleep 0.1
+    done
+    [ "$(windowName "$window")" = "Vantor - $1" ] || fail "the game did not load \"$1\": its title is \"$(windowName "$window")\""
+    wait_for_box "File not found"
+    timeout 10 xdotool key Return
+    sleep 0.3
+}

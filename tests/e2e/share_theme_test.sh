@@ -56,18 +56,12 @@ export HOME="$work/home2" XDG_CONFIG_HOME="$work/config2" XDG_DATA_HOME="$work/d
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 added="$XDG_DATA_HOME/vantor/themes/$themeName"
 
-# The game's palette button stands right of HighScores, which the window places by the canvas's width: a third
-# of what the window's width leaves beside the two 81-pixel buttons after Start, which ends at 130.
 window=""
 start_program "$prefix/games" vantor
 wait_for_window "Vantor - Theme1"
 expect_drawn
 timeout 10 xdotool windowactivate --sync "$window" || fail "could not activate the game's window"
-canvasWidth=$(identify -format '%w' "$prefix/share/vantor/themes/Theme1/bg.bmp")
-height=$(timeout 10 xwininfo -id "$window" | awk '/Height:/ { print $2 }')
-paletteX=$(awk -v w="$canvasWidth" 'BEGIN { gap = (w + 350 / 15 - 162) / 3; x = 130 + gap; printf "%d", (x == int(x + 0.5) ? x : int(x + 0.5)) + 82 + 16 }')
-timeout 10 xdotool mousemove --window "$window" "$paletteX" $((height - 25)) click 1
-wait_for_box "Choose a theme"
+open_game_chooser "$prefix"
 timeout 10 xdotool key alt+a
 wait_for_box "Add Theme"
 timeout 10 xdotool type --delay 20 "$archive"
@@ -84,16 +78,9 @@ hidden=$(ls -A "$XDG_DATA_HOME/vantor/themes" | grep '^\.')
 [ -z "$hidden" ] || fail "a temporary folder stayed in the user's themes: $hidden"
 # The added theme is selected, and the list holds the focus: Enter is OK.
 timeout 10 xdotool key Return
-for ((i = 0; i < 50; i++)); do
-    [ "$(windowName "$window")" = "Vantor - $themeName" ] && break
-    sleep 0.1
-done
-[ "$(windowName "$window")" = "Vantor - $themeName" ] || fail "the game did not load \"$themeName\": its title is \"$(windowName "$window")\""
 # A theme shared without its scores has no score table yet, which the game says as it loads it and as a round
 # starts.
-wait_for_box "File not found"
-timeout 10 xdotool key Return
-sleep 0.3
+expect_theme_loaded "$themeName"
 timeout 10 xdotool windowactivate --sync "$window" || fail "could not activate the game's window"
 "$roundPlan" "$added" >"$work/plan.txt" || fail "no round plan for the added theme"
 play_planned_round "$work/plan.txt" "Second User" no-scores-yet

@@ -5,20 +5,6 @@
 #include "test_files.h"
 #include "theme_archive.h"
 
-namespace {
-
-std::vector<std::pair<std::string, std::string>> filesOf(const std::string& folder)
-{
-    std::vector<std::pair<std::string, std::string>> files;
-    std::vector<std::string> names = folderEntries(folder, EntryKind::Files, true);
-    std::sort(names.begin(), names.end());
-    for (const std::string& name : names)
-        files.emplace_back(name, readBytes(folder + "/" + name));
-    return files;
-}
-
-}  // namespace
-
 using ExportTheme = EditorFixture;
 
 // Export Theme writes the theme as it was loaded or saved, suggests its name for the archive, and says what
@@ -37,10 +23,10 @@ TEST_F(ExportTheme, WritesTheThemeLastLoadedOrSavedAndTellsWhatStopsIt)
     const Result<std::string> name = unpackThemeArchive(out.file("shared.zip"), unpacked.path());
     ASSERT_TRUE(name) << name.error();
     EXPECT_EQ(name.value(), "Theme1");
-    auto saved = filesOf(programFolder() + "/Theme1");
+    auto saved = filesWithBytes(programFolder() + "/Theme1");
     saved.erase(std::remove_if(saved.begin(), saved.end(), [](const auto& file) { return file.first == "HighScores.ini"; }),
                 saved.end());
-    EXPECT_EQ(filesOf(unpacked.path()), saved);
+    EXPECT_EQ(filesWithBytes(unpacked.path()), saved);
     EXPECT_TRUE(prompts.messages.empty());
 
     editor.exportTheme();  // the dialog cancelled

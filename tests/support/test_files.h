@@ -4,9 +4,14 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "file_system.h"
 
 // Small file helpers for tests that build their input files byte by byte.
 
@@ -21,6 +26,17 @@ inline std::string readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The files of a folder with their bytes, by name, hidden ones too.
+inline std::vector<std::pair<std::string, std::string>> filesWithBytes(const std::string& folder)
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    std::vector<std::string> names = folderEntries(folder, EntryKind::Files, true);
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+        files.emplace_back(name, readBytes(folder + "/" + name));
+    return files;
 }
 
 // A fresh temporary folder, removed with the object.
