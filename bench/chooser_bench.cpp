@@ -15,8 +15,8 @@
 #include <QWindow>
 #include <functional>
 
-#include "ratio_reporter.h"
 #include "qt_prompts.h"
+#include "ratio_reporter.h"
 #include "theme_chooser.h"
 #include "theme_folders.h"
 #include "theme_locations.h"

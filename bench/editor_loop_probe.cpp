@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "editor_window.h"
+#include "printing_prompts.h"
 #include "prompts.h"
 #include "pump.h"
 #include "surface_canvas.h"
@@ -72,33 +73,6 @@ private:
     double m_step = 1.0;
 };
 
-// Nobody is there to answer a box during a measurement: every message is printed instead.
-class PrintingPrompts : public Prompts {
-public:
-    void message(const std::string& title, const std::string& text, MessageIcon) override
-    {
-        std::fprintf(stderr, "editor_loop_probe: the editor said \"%s: %s\"\n", title.c_str(), text.c_str());
-    }
-    std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> chooseTheme(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseThemeAmong(const ThemeLocations&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    void showAbout() override {}
-    std::optional<std::string> pickFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> openPicture() override { return std::nullopt; }
-    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
-    {
-        return std::nullopt;
-    }
-    // Nothing is ever saved during a measurement.
-    Answer ask(const std::string&, const std::string&, MessageIcon, QuestionButtons buttons) override
-    {
-        return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Discard;
-    }
-};
-
 // The first solid pixel of the current object, scanning from its centre.
 QPointF grabPoint(const Workspace& ws)
 {
@@ -126,7 +100,7 @@ int main(int argc, char* argv[])
     }
 
     ProbePump pump;
-    PrintingPrompts prompts;
+    PrintingPrompts prompts("editor_loop_probe");
     EditorWindow window(folder.path().toStdString(), {pump, &prompts});
     const Editor& editor = window.editor();
     int dragFrames = 0;

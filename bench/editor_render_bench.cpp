@@ -15,6 +15,7 @@
 #include "memcpy_baseline.h"
 #include "mouse_buttons.h"
 #include "picture_file.h"
+#include "printing_prompts.h"
 #include "prompts.h"
 #include "pump.h"
 #include "ratio_reporter.h"
@@ -90,31 +91,11 @@ private:
     QTemporaryDir m_folder;
 };
 
-// Answers the picture-open dialog with the large background; nothing else is asked during a measurement.
-class BackgroundPrompts : public Prompts {
+// Answers the picture-open dialog with the benchmark's background, every time.
+class BackgroundPrompts : public PrintingPrompts {
 public:
-    void message(const std::string& title, const std::string& text, MessageIcon) override
-    {
-        std::fprintf(stderr, "editor_render_bench: the editor said \"%s: %s\"\n", title.c_str(), text.c_str());
-    }
-    std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> chooseTheme(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseThemeAmong(const ThemeLocations&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    void showAbout() override {}
-    std::optional<std::string> pickFile(const FileRequest&) override { return std::nullopt; }
+    BackgroundPrompts() : PrintingPrompts("editor_render_bench") {}
     std::optional<std::string> openPicture() override { return BenchThemes::instance().backgroundPath(); }
-    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
-    {
-        return std::nullopt;
-    }
-    // Nothing is ever saved during a measurement.
-    Answer ask(const std::string&, const std::string&, MessageIcon, QuestionButtons buttons) override
-    {
-        return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Discard;
-    }
 };
 
 // Each pass of the loop's event processing runs the next step.

@@ -13,6 +13,7 @@
 #include "editor.h"
 #include "editor_view.h"
 #include "game_launcher.h"
+#include "printing_prompts.h"
 #include "prompts.h"
 #include "pump.h"
 #include "ratio_reporter.h"
@@ -35,40 +36,6 @@ void reportHeap(benchmark::State& state, double bytes)
 {
     state.counters[kHeapCounter] = bytes / (1024.0 * 1024.0);
 }
-
-// Answers the picture-open dialog with the next picture; nothing else is asked during a measurement.
-class PicturePrompts : public Prompts {
-public:
-    void message(const std::string& title, const std::string& text, MessageIcon) override
-    {
-        std::fprintf(stderr, "undo_memory_bench: the editor said \"%s: %s\"\n", title.c_str(), text.c_str());
-    }
-    std::string input(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> chooseTheme(const std::string&, const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseThemeAmong(const ThemeLocations&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    void showAbout() override {}
-    std::optional<std::string> pickFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> openPicture() override
-    {
-        if (pictures.empty())
-            return std::nullopt;
-        std::string next = pictures.front();
-        pictures.pop_front();
-        return next;
-    }
-    std::optional<ThemeDescription> describeTheme(const std::optional<ThemeDescription>&) override
-    {
-        return std::nullopt;
-    }
-    Answer ask(const std::string&, const std::string&, MessageIcon, QuestionButtons buttons) override
-    {
-        return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Discard;
-    }
-    std::deque<std::string> pictures;
-};
 
 class IdlePump : public Pump {
 public:
@@ -145,7 +112,7 @@ void BM_HundredBackgrounds(benchmark::State& state)
     const int distinct = static_cast<int>(state.range(0));
     const BenchFolder folder(distinct);
     for (auto _ : state) {
-        PicturePrompts prompts;
+        PrintingPrompts prompts("undo_memory_bench");
         IdlePump pump;
         BlindView view;
         NoGame game;

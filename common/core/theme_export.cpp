@@ -27,8 +27,8 @@ std::optional<std::string> exportTheme(const ThemeLocations& locations, const st
         files.push_back(ThemeFiles::kBackground);
     files.insert(files.end(), {ThemeFiles::kBoxPicture, ThemeFiles::kBoxMask});
     // The sound cues go with the theme when it has them; without them the game plays the desktop's own sounds.
-    for (const std::string& sound : {ThemeFiles::kHitTubeSound, ThemeFiles::kPutInContSound, ThemeFiles::kPickupSound,
-                                     ThemeFiles::kLetGoSound})
+    for (const std::string& sound :
+         {ThemeFiles::kHitTubeSound, ThemeFiles::kPutInContSound, ThemeFiles::kPickupSound, ThemeFiles::kLetGoSound})
         if (isFile(findInFolder(theme->folder, sound)))
             files.push_back(sound);
     return writeThemeArchive(archivePath, name, theme->folder, files);

@@ -204,9 +204,9 @@ std::string sharedThemeSource(const std::string& picked)
     const std::string file = slash == std::string::npos ? picked : picked.substr(slash + 1);
     // Theme files are found whatever the case of their names.
     if (file.size() != ThemeFiles::kPositions.size() ||
-        !std::equal(file.begin(), file.end(), ThemeFiles::kPositions.begin(),
-                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
-                                                std::tolower(static_cast<unsigned char>(b)); }))
+        !std::equal(file.begin(), file.end(), ThemeFiles::kPositions.begin(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        }))
         return picked;
     return slash == std::string::npos ? std::string(".") : picked.substr(0, std::max<std::size_t>(slash, 1));
 }

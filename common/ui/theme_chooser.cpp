@@ -3,17 +3,17 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "file_system.h"
 #include "prompts.h"
 #include "theme_import.h"
-#include "theme_replacement.h"
 #include "theme_locations.h"
 #include "theme_preview_pane.h"
+#include "theme_replacement.h"
 
 namespace {
 
@@ -144,9 +144,8 @@ void ThemeChooser::addTheme()
     const Result<ThemeAddition> addition =
         ::addTheme(sharedThemeSource(*picked), m_locations, [this](const std::string& name, bool) {
             const std::optional<std::string> question = replaceQuestion(m_locations, name);
-            return !question ||
-                   m_prompts.ask("Add Theme", *question, MessageIcon::Exclamation, QuestionButtons::YesNo) ==
-                       Answer::Yes;
+            return !question || m_prompts.ask("Add Theme", *question, MessageIcon::Exclamation,
+                                              QuestionButtons::YesNo) == Answer::Yes;
         });
     if (!addition) {
         m_prompts.message("Add Theme", "The theme was not added:\r\n" + addition.error(), MessageIcon::Exclamation);

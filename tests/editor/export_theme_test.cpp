@@ -24,8 +24,9 @@ TEST_F(ExportTheme, WritesTheThemeLastLoadedOrSavedAndTellsWhatStopsIt)
     ASSERT_TRUE(name) << name.error();
     EXPECT_EQ(name.value(), "Theme1");
     auto saved = filesWithBytes(programFolder() + "/Theme1");
-    saved.erase(std::remove_if(saved.begin(), saved.end(), [](const auto& file) { return file.first == "HighScores.ini"; }),
-                saved.end());
+    saved.erase(
+        std::remove_if(saved.begin(), saved.end(), [](const auto& file) { return file.first == "HighScores.ini"; }),
+        saved.end());
     EXPECT_EQ(filesWithBytes(unpacked.path()), saved);
     EXPECT_TRUE(prompts.messages.empty());
 
@@ -34,7 +35,6 @@ TEST_F(ExportTheme, WritesTheThemeLastLoadedOrSavedAndTellsWhatStopsIt)
     editor.exportTheme();
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text.rfind("The theme was not exported:\r\n", 0), 0u) << prompts.messages[0].text;
-
 
     // An editor that started on its own starter object, with no theme to load, has nothing saved to export.
     ScratchFolder empty;

@@ -33,8 +33,9 @@ struct Session {
 
 using UnsavedWork = EditorFixture;
 
-// Closing the window, Exit, Load theme, New and Export Theme each ask first when there are unsaved changes: Save saves and goes
-// on, Discard goes on, Cancel stops the command, and so does a Save that was not saved (cancelled in its dialog).
+// Closing the window, Exit, Load theme, New and Export Theme each ask first when there are unsaved changes: Save saves
+// and goes on, Discard goes on, Cancel stops the command, and so does a Save that was not saved (cancelled in its
+// dialog).
 TEST_F(UnsavedWork, EachCommandThatDropsTheWorkspaceAsksToSaveItFirst)
 {
     writeTheme(programFolder(), "Theme1", framedRowTheme(3));

@@ -139,8 +139,9 @@ TEST(GameCommandLine, StartsOnANamedThemeOrFolderKeepsNoScoresOnAskAndEndsEarlyF
         const std::string shown = c.arguments.join(' ').toStdString();
         if (c.status < 0) {
             ASSERT_TRUE(start) << shown;
-            EXPECT_EQ(std::tie(start->theme, start->themeFolder, start->noScores, start->themeToAdd, start->replaceTheme),
-                      std::tie(c.theme, c.folder, c.noScores, c.added, c.replace))
+            EXPECT_EQ(
+                std::tie(start->theme, start->themeFolder, start->noScores, start->themeToAdd, start->replaceTheme),
+                std::tie(c.theme, c.folder, c.noScores, c.added, c.replace))
                 << shown;
             continue;
         }

@@ -262,22 +262,33 @@ void ThemeChooserTest::addThemeTakesAnArchiveOrAFolderAsksBeforeReplacingAndSele
         const char* what;
         std::optional<std::string> picked;
         std::deque<Answer> answers;
-        QStringList listed;        // the rows after it, in order
-        QString selected;          // the row selected after it
-        const char* told;          // the start of the message shown, or nothing
+        QStringList listed;  // the rows after it, in order
+        QString selected;    // the row selected after it
+        const char* told;    // the start of the message shown, or nothing
         int questionsAsked;
-        int objectsOfMeadow;       // as the folder in the user's themes holds it; 0: none there
+        int objectsOfMeadow;  // as the folder in the user's themes holds it; 0: none there
     };
     const Case cases[] = {
         {"the dialog cancelled", std::nullopt, {}, {"Alpha"}, "Alpha", nullptr, 0, 0},
         {"an archive", archive, {}, {"Alpha", "Meadow"}, "Meadow", nullptr, 0, 2},
         {"not an archive", notAnArchive, {}, {"Alpha", "Meadow"}, "Alpha", "The theme was not added", 0, 2},
-        {"a folder, by its Theme.ini", sharedFolder + "/Lake/Theme.ini", {}, {"Alpha", "Lake", "Meadow"}, "Lake",
-         nullptr, 0, 2},
-        {"another Meadow, not replacing", otherMeadow, {Answer::No}, {"Alpha", "Lake", "Meadow"}, "Alpha", nullptr, 1,
+        {"a folder, by its Theme.ini",
+         sharedFolder + "/Lake/Theme.ini",
+         {},
+         {"Alpha", "Lake", "Meadow"},
+         "Lake",
+         nullptr,
+         0,
          2},
-        {"another Meadow, replacing", otherMeadow, {Answer::Yes}, {"Alpha", "Lake", "Meadow"}, "Meadow", nullptr, 1,
-         3},
+        {"another Meadow, not replacing",
+         otherMeadow,
+         {Answer::No},
+         {"Alpha", "Lake", "Meadow"},
+         "Alpha",
+         nullptr,
+         1,
+         2},
+        {"another Meadow, replacing", otherMeadow, {Answer::Yes}, {"Alpha", "Lake", "Meadow"}, "Meadow", nullptr, 1, 3},
     };
     for (const Case& c : cases) {
         ScriptedPrompts prompts;

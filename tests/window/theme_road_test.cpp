@@ -27,7 +27,8 @@ public:
 
     std::optional<std::string> chooseTheme(const std::string& programFolder, const std::string& currentTheme) override
     {
-        ThemeChooser dialog(ThemeLocations::portable(programFolder), currentTheme, previews.path().toStdString(), *this);
+        ThemeChooser dialog(ThemeLocations::portable(programFolder), currentTheme, previews.path().toStdString(),
+                            *this);
         dialog.show();
         dialog.list()->setCurrentItem(
             dialog.list()->findItems(QString::fromStdString(themeName), Qt::MatchExactly).value(0));
