@@ -10,7 +10,9 @@
 
 namespace {
 
-// A solid pixel of the mask near its centre, where a press picks the object up.
+// A solid pixel of the mask near its centre, where a press picks the object up, with a solid pixel above it: the
+// first move with the button down goes one pixel up, and only a move over a solid pixel starts the carry. An
+// object with a hole in its middle (a nut, a washer) has no such pixel at its centre.
 std::pair<int, int> solidPointOf(const Surface& mask)
 {
     const int cx = mask.width() / 2;
@@ -18,7 +20,7 @@ std::pair<int, int> solidPointOf(const Surface& mask)
     for (int radius = 0; radius < mask.width() + mask.height(); ++radius)
         for (int dy = -radius; dy <= radius; ++dy)
             for (int dx = -radius; dx <= radius; ++dx)
-                if (mask.pixel(cx + dx, cy + dy) == kBlack)
+                if (mask.pixel(cx + dx, cy + dy) == kBlack && mask.pixel(cx + dx, cy + dy - 1) == kBlack)
                     return {cx + dx, cy + dy};
     return {cx, cy};
 }
