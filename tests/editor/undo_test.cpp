@@ -56,6 +56,7 @@ TEST_F(Undo, EveryKindOfStepIsTakenBackWholeAndMadeAgain)
     } steps[] = {
         {"Move Object 1", [&] { drag(ws().objectX[0] + 5, ws().objectY[0] + 5, 12, -20); }},
         {"Move Box", [&] { drag(ws().boxX + 20, ws().boxY + 15, -6, 4); }},
+        {"Move Box", [&] { drag(ws().boxX + 20, ws().boxY + 15, 7, 0); }},
         {"Change Background",
          [&] {
              prompts.pictures = {background};
@@ -135,6 +136,10 @@ TEST_F(Undo, ChoosingIsNoStepAndLoadingAndSavingForgetTheSteps)
     editor.toggleShowBox();
     ASSERT_TRUE(editor.loadTheme("Saved"));
     EXPECT_EQ(std::tuple(editor.history().stepCount(), view.modified, view.redoCaption), std::tuple(0, false, ""));
+    // A loaded theme brings its texts; a command that changes nothing is still no step.
+    prompts.pictures = {programFolder() + "/Saved/bg.bmp"};
+    editor.changeBackground();
+    EXPECT_EQ(std::pair(editor.history().stepCount(), view.modified), std::pair(0, false));
 }
 
 // The history keeps 100 steps. Pictures that steps share are held once: a picture chosen again, even with
