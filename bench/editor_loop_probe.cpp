@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "editor_bench_services.h"
 #include "editor_window.h"
-#include "printing_prompts.h"
 #include "prompts.h"
 #include "pump.h"
 #include "surface_canvas.h"

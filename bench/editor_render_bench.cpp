@@ -9,13 +9,11 @@
 #include <functional>
 
 #include "editor.h"
+#include "editor_bench_services.h"
 #include "editor_frame.h"
-#include "editor_view.h"
-#include "game_launcher.h"
 #include "memcpy_baseline.h"
 #include "mouse_buttons.h"
 #include "picture_file.h"
-#include "printing_prompts.h"
 #include "prompts.h"
 #include "pump.h"
 #include "ratio_reporter.h"
@@ -105,35 +103,6 @@ public:
     std::function<void()> step = [] {};
 };
 
-// The window's side of a frame: the canvas repaints the part that changed from the frame itself, in the toolkit,
-// which is not measured here. This keeps only the part, as a window would hand it on.
-class RegionView : public EditorView {
-public:
-    void setCanvasSize(int, int) override {}
-    void setClientSize(int, int) override {}
-    void growClientSize(int, int) override {}
-    void present(const Surface&, const QRegion& changed) override { lastChanged = changed; }
-    void showObjectList() override {}
-    void showRowLabels(int) override {}
-    void showCurrentObject() override {}
-    void showBoxCheck(bool) override {}
-    void showHistory(const std::optional<std::string>&, const std::optional<std::string>&, bool) override {}
-    void closeWindow() override {}
-    double twipsPerPixelY() override { return 15.0; }
-
-    QRegion lastChanged;
-};
-
-// No game is started during a measurement.
-class NoGame : public GameLauncher {
-public:
-    std::optional<std::string> launch(const std::vector<std::string>&, std::function<void()>) override
-    {
-        return "no game during a measurement";
-    }
-    void stop() override {}
-};
-
 // The editor on the large canvas with an object of `side` pixels, the pointer at the object's centre.
 struct BenchEditor {
     explicit BenchEditor(int side) : editor(BenchThemes::instance().programFolder(side), {prompts, pump, view, game})
@@ -161,7 +130,7 @@ struct BenchEditor {
 
     BackgroundPrompts prompts;
     StepPump pump;
-    RegionView view;
+    BlindView view;
     NoGame game;
     Editor editor;
     double pointerX = 0;

@@ -11,9 +11,7 @@
 #include <functional>
 
 #include "editor.h"
-#include "editor_view.h"
-#include "game_launcher.h"
-#include "printing_prompts.h"
+#include "editor_bench_services.h"
 #include "prompts.h"
 #include "pump.h"
 #include "ratio_reporter.h"
@@ -40,30 +38,6 @@ void reportHeap(benchmark::State& state, double bytes)
 class IdlePump : public Pump {
 public:
     void processPendingEvents() override {}
-};
-
-class BlindView : public EditorView {
-public:
-    void setCanvasSize(int, int) override {}
-    void setClientSize(int, int) override {}
-    void growClientSize(int, int) override {}
-    void present(const Surface&, const QRegion&) override {}
-    void showObjectList() override {}
-    void showRowLabels(int) override {}
-    void showCurrentObject() override {}
-    void showBoxCheck(bool) override {}
-    void showHistory(const std::optional<std::string>&, const std::optional<std::string>&, bool) override {}
-    void closeWindow() override {}
-    double twipsPerPixelY() override { return 15.0; }
-};
-
-class NoGame : public GameLauncher {
-public:
-    std::optional<std::string> launch(const std::vector<std::string>&, std::function<void()>) override
-    {
-        return "no game during a measurement";
-    }
-    void stop() override {}
 };
 
 // A program folder with a small default theme, and `count` pictures of 2000 x 2000, each of a colour of its own.

@@ -17,6 +17,7 @@
 #include "theme_locations.h"
 #include "theme_name_rules.h"
 #include "theme_reader.h"
+#include "theme_replacement.h"
 
 namespace {
 
@@ -86,30 +87,19 @@ Refusal copyThemeFolder(const std::string& source, const std::string& into)
     return std::nullopt;
 }
 
-// The files of a theme folder with their bytes, but for the score tables, which are the player's and not the
-// theme's.
-std::vector<std::pair<std::string, std::string>> themeFilesOf(const std::string& folder)
+// The score table of the theme replaced, in `from`, goes with the new theme `name` in `to`, by the rule of a save
+// that replaces a theme: as it is while the objects stay the same, aside as "HighScores.ini.old" otherwise.
+void carryScores(const std::string& from, const std::string& to, const std::string& name)
 {
-    std::vector<std::pair<std::string, std::string>> files;
-    for (const auto& [name, info] : entriesOf(folder)) {
-        if (!S_ISREG(info.st_mode) || name.rfind(ThemeFiles::kHighScores, 0) == 0)
-            continue;
-        const Result<std::string> bytes = readFileBytes(joinPath(folder, name), kMaxUnpackedBytes);
-        files.emplace_back(name, bytes ? bytes.value() : std::string());
-    }
-    return files;
-}
-
-// The score table of the theme replaced goes with the new theme: as it is when the theme is the same, aside when
-// its times were made on another.
-void carryScores(const std::string& from, const std::string& to)
-{
-    const std::string table = findInFolder(from, ThemeFiles::kHighScores);
-    if (!isFile(table))
+    if (!isFile(findInFolder(from, ThemeFiles::kHighScores)))
         return;
-    const bool same = themeFilesOf(from) == themeFilesOf(to);
-    const std::string kept = joinPath(to, same ? ThemeFiles::kHighScores : ThemeFiles::kHighScores + ".old");
-    std::rename(table.c_str(), kept.c_str());
+    if (const ThemeReadResult replacement = readThemeFolder(to, name))
+        setAsideOutdatedScores(from, replacement.value());
+    for (const std::string& table : {ThemeFiles::kHighScores, ThemeFiles::kHighScores + kOutdatedScoresSuffix}) {
+        const std::string found = findInFolder(from, table);
+        if (isFile(found))
+            std::rename(found.c_str(), joinPath(to, table).c_str());
+    }
 }
 
 // Puts the theme read whole in `unpacked` in place as the user's theme `name`.
@@ -134,7 +124,7 @@ Refusal placeTheme(const std::string& unpacked, const std::string& userFolder, c
         std::rename(aside.value().c_str(), target.c_str());
         return "Cannot replace the theme " + quoted(target) + ": " + reason;
     }
-    carryScores(aside.value(), target);
+    carryScores(aside.value(), target, name);
     removeFolderTree(aside.value());
     return std::nullopt;
 }

@@ -20,8 +20,9 @@ struct ThemeAddition {
 // Adds the theme in `source` (a zip archive of one theme folder, or a theme folder) to the user's themes. It is
 // unpacked or copied into a hidden temporary folder inside the user's theme folder and read there with the game's
 // reader and picture limits; only when it reads whole is it renamed into place. A refused theme leaves nothing
-// behind. A replaced theme of the user's keeps its score table when the new theme's files are the same; otherwise
-// the table is kept beside as "HighScores.ini.old", since its times were made on another theme.
+// behind. A replaced theme of the user's keeps its score table while its objects stay the same, as a save that
+// replaces a theme does; otherwise the table is kept beside as "HighScores.ini.old", since its times were made on
+// other objects.
 Result<ThemeAddition> addTheme(const std::string& source, const ThemeLocations& locations,
                                const ReplaceQuestion& mayReplace);
 

@@ -12,8 +12,6 @@
 
 namespace {
 
-const std::string kOutdatedScoresSuffix = ".old";
-
 bool sameObjects(const ThemePackage& a, const ThemePackage& b)
 {
     if (a.objects.size() != b.objects.size())

@@ -6,6 +6,9 @@
 class ThemeLocations;
 struct ThemePackage;
 
+// What a score table moved aside adds to its name.
+inline const std::string kOutdatedScoresSuffix = ".old";
+
 // The question to ask before a save under `name` goes where a theme of that name is: the user's own theme folder
 // (beside a portable program) holds one, which the save replaces, or one installed with the programs has the name,
 // which is never replaced but hidden by the user's. Nothing when no theme has that name.

@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include "preview_cache.h"
 #include "theme_chooser.h"
@@ -52,11 +52,10 @@ std::optional<std::string> QtPrompts::pickFile(const FileRequest& request)
     if (request.kind == FileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.selectFile(QDir::home().filePath(QString::fromStdString(request.suggestedName)));
-        const QString filter = QString::fromStdString(request.filter);
-        const int suffix = filter.indexOf(QStringLiteral("*."));
-        if (suffix >= 0)
-            dialog.setDefaultSuffix(filter.mid(suffix + 2).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0));
+        const QString suggested = QString::fromStdString(request.suggestedName);
+        dialog.selectFile(QDir::home().filePath(suggested));
+        // A name typed without the suggested name's suffix gets it.
+        dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

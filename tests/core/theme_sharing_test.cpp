@@ -139,7 +139,7 @@ TEST(ThemeSharing, AFolderWithALinkIsRefusedAndANameThereAlreadyIsReplacedOnlyWh
     ASSERT_EQ(::unlink(source.program.file("Meadow/notes.txt").c_str()), 0);
 
     // The user's theme of the same name: kept when the user says no; replaced when yes, its score table set
-    // aside as the new theme's files differ; kept as it is when the same theme comes again.
+    // aside as the new theme's objects differ; kept as it is when the same theme comes again.
     const auto kept = filesWithBytes(user.program.file("Meadow"));
     const Result<ThemeAddition> declined = addTheme(source.program.file("Meadow"), locations, kNeverReplace);
     ASSERT_TRUE(declined);
@@ -159,6 +159,13 @@ TEST(ThemeSharing, AFolderWithALinkIsRefusedAndANameThereAlreadyIsReplacedOnlyWh
                          user.program.file("Meadow/HighScores.ini").c_str()) == 0);
     ASSERT_TRUE(addTheme(source.program.file("Meadow"), locations, yes));
     EXPECT_EQ(readBytes(user.program.file("Meadow/HighScores.ini")), "\"Ann\"\r\n");
-    EXPECT_EQ(asked, (std::vector<std::pair<std::string, bool>>{{"Meadow", false}, {"Meadow", false}}));
+    // The same objects placed elsewhere are the same theme to play: its table stays, as a save keeps it.
+    ThemePackage moved = makeRowTheme(2);
+    moved.objects[0].x += 3;
+    writeTheme(source.program.path(), "Meadow", moved);
+    ASSERT_TRUE(addTheme(source.program.file("Meadow"), locations, yes));
+    EXPECT_EQ(readBytes(user.program.file("Meadow/HighScores.ini")), "\"Ann\"\r\n");
+    EXPECT_EQ(asked,
+              (std::vector<std::pair<std::string, bool>>{{"Meadow", false}, {"Meadow", false}, {"Meadow", false}}));
     EXPECT_EQ(everythingIn(user.program.path()), std::vector<std::string>{"Meadow"});
 }

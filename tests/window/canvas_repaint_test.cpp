@@ -5,6 +5,7 @@
 #include "editor_window.h"
 #include "fake_services.h"
 #include "qimage_convert.h"
+#include "step_pump.h"
 #include "surface_canvas.h"
 
 namespace {
@@ -16,18 +17,6 @@ Surface onScreen(QWidget* widget)
     const QImage window = widget->screen()->grabWindow(widget->window()->winId()).toImage();
     return fromQImage(window.copy(QRect(corner, widget->size())));
 }
-
-// Lets Qt deliver what is pending; once the render loop runs, its passes also run the test's steps.
-class StepPump : public ScriptedPump {
-public:
-    void processPendingEvents() override
-    {
-        QCoreApplication::processEvents();
-        if (editor && editor->isRendering())
-            ScriptedPump::processPendingEvents();
-    }
-    const Editor* editor = nullptr;
-};
 
 }  // namespace
 

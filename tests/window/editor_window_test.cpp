@@ -8,6 +8,7 @@
 #include "object_list_panel.h"
 #include "picture_file.h"
 #include "picture_thumbnail.h"
+#include "step_pump.h"
 #include "surface_canvas.h"
 #include "test_pictures.h"
 #include "theme_builder.h"
@@ -30,18 +31,6 @@ void dragOnVisibleCanvas(QScrollArea* area, QPoint canvasPoint, QPoint by)
     QTest::mouseMove(under, from + by);
     QTest::mouseRelease(under, Qt::LeftButton, {}, from + by);
 }
-
-// Lets Qt deliver what is pending; once the render loop runs, its first pass also runs the test.
-class StepPump : public ScriptedPump {
-public:
-    void processPendingEvents() override
-    {
-        QCoreApplication::processEvents();
-        if (editor && editor->isRendering())
-            ScriptedPump::processPendingEvents();
-    }
-    const Editor* editor = nullptr;
-};
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "object_list_panel.h"
 #include "picture_open_dialog.h"
 #include "qt_prompts.h"
+#include "step_pump.h"
 #include "text_fit_layout.h"
 #include "theme_chooser.h"
 #include "theme_description_dialog.h"
@@ -141,18 +142,6 @@ QString widestName(int length)
 {
     return QString(length, QLatin1Char('W'));
 }
-
-// Lets Qt deliver what is pending; once the render loop runs, each pass also runs the test's next step.
-class StepPump : public ScriptedPump {
-public:
-    void processPendingEvents() override
-    {
-        QCoreApplication::processEvents();
-        if (editor && editor->isRendering())
-            ScriptedPump::processPendingEvents();
-    }
-    const Editor* editor = nullptr;
-};
 
 }  // namespace
 

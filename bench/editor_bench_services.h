@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QRegion>
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "editor_view.h"
+#include "game_launcher.h"
 #include "prompts.h"
+
+// The services an editor gets while it is measured: nobody is there to see it, answer it or play its themes.
 
 // The prompts of an editor under measurement: what it says goes to standard error under the program's name, every
 // dialog is cancelled, nothing is ever saved, and the picture-open dialog answers with the pictures queued.
@@ -46,4 +53,32 @@ public:
 
 private:
     std::string m_program;
+};
+
+// Shows nothing; keeps what the last frame changed.
+class BlindView : public EditorView {
+public:
+    void setCanvasSize(int, int) override {}
+    void setClientSize(int, int) override {}
+    void growClientSize(int, int) override {}
+    void present(const Surface&, const QRegion& changed) override { lastChanged = changed; }
+    void showObjectList() override {}
+    void showRowLabels(int) override {}
+    void showCurrentObject() override {}
+    void showBoxCheck(bool) override {}
+    void showHistory(const std::optional<std::string>&, const std::optional<std::string>&, bool) override {}
+    void closeWindow() override {}
+    double twipsPerPixelY() override { return 15.0; }
+
+    QRegion lastChanged;
+};
+
+// No game is started during a measurement.
+class NoGame : public GameLauncher {
+public:
+    std::optional<std::string> launch(const std::vector<std::string>&, std::function<void()>) override
+    {
+        return "no game during a measurement";
+    }
+    void stop() override {}
 };
