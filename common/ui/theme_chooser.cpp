@@ -101,11 +101,6 @@ void ThemeChooser::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    startPreviews();
-}
-
-void ThemeChooser::startPreviews()
-{
     if (selectedRow() >= 0)
         m_loader->loadPicture(selectedRow());
     m_loader->loadSummaries();
@@ -130,9 +125,10 @@ void ThemeChooser::listThemes(const std::string& selectedTheme)
         m_list->setCurrentRow(selectedRow);
         m_list->scrollToItem(m_list->item(selectedRow), QAbstractItemView::PositionAtCenter);
     }
+    // On the screen already, the selected theme's picture is asked for as it is shown.
     showSelected();
     if (m_shown)
-        startPreviews();
+        m_loader->loadSummaries();
 }
 
 void ThemeChooser::addTheme()

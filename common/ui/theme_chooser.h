@@ -55,7 +55,6 @@ private:
     // Returns the row of `currentTheme`, or -1 when it is not listed.
     int fillList(const std::vector<ThemeEntry>& themes, const std::string& currentTheme);
     void addTheme();
-    void startPreviews();
     // The selected row, or -1.
     int selectedRow() const;
     void acceptChoice();
